@@ -1,0 +1,211 @@
+// Reading values from elements, driven by the descriptions of describe.hpp.
+//
+// `read_element<T>(r, start)` reads a T from the element whose start event `start` has just
+// been consumed, up to and including its end tag. Records are read field by field: a child
+// whose local name a field accepts fills it (a second time is "duplicate field"), any other
+// child is skipped whole (or kept as a leftover entry by a record with `finish`), text and
+// attributes of the record's own element are passed over, and at the end tag the first
+// required field without a value is "missing field".
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "bind/describe.hpp"
+#include "bind/leftovers.hpp"
+#include "bind/messages.hpp"
+#include "xml/reader.hpp"
+
+namespace quaymark::bind {
+
+// The text of a text-valued element (start consumed): empty when it holds nothing, the
+// unexpected-start message for a child element. The view lasts until the next text event.
+std::string_view read_text_view(xml::Reader& r, const xml::Event& start);
+
+// The scalar rules; false when the text does not convert.
+bool parse_bool(std::string_view s, bool& out);
+bool parse_u32(std::string_view s, std::uint32_t& out);
+bool parse_i32(std::string_view s, std::int32_t& out);
+
+// The variant whose accepted text equals `text`, or none.
+template <Enumeration E>
+std::optional<E> find_variant(std::string_view text) {
+    const auto& texts = EnumInfo<E>::texts;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        if (texts[i] == text) return static_cast<E>(i);
+    return std::nullopt;
+}
+
+// The variant matcher: the variant, or "unknown variant `T`, expected ...".
+template <Enumeration E>
+E match_variant(std::string_view text) {
+    if (auto v = find_variant<E>(text)) return *v;
+    fail(unknown_variant(text, EnumInfo<E>::texts));
+}
+
+template <class T>
+T read_element(xml::Reader& r, const xml::Event& start);
+
+// Reads a value from the child element that is the reader's next event.
+template <class T>
+T read_child(xml::Reader& r) {
+    xml::Event start = r.next();
+    return read_element<T>(r, start);
+}
+
+// Reads the run of consecutive siblings with the qualified name of the next event, each one
+// item; a text run between items is an item of a list of text and an error otherwise.
+template <class T>
+std::vector<T> read_list(xml::Reader& r) {
+    std::vector<T> items;
+    xml::Event first = r.next();
+    const std::string_view qname = first.name;
+    items.push_back(read_element<T>(r, first));
+    for (;;) {
+        const xml::Event& ev = r.peek();
+        if (ev.kind == xml::EventKind::Start && ev.name == qname) {
+            xml::Event s = r.next();
+            items.push_back(read_element<T>(r, s));
+        } else if (ev.kind == xml::EventKind::Text) {
+            if constexpr (std::is_same_v<T, std::string>) {
+                items.emplace_back(ev.text);
+                r.next();
+            } else {
+                fail(invalid_type(ev.text, expected_text<T>()));
+            }
+        } else {
+            return items;
+        }
+    }
+}
+
+// Reads a field's value into `member` by the multiplicity its type gives.
+template <class M>
+void read_into(xml::Reader& r, M& member) {
+    if constexpr (is_optional_v<M>) {
+        using X = typename M::value_type;
+        if constexpr (is_vector_v<X>) member = read_list<typename X::value_type>(r);
+        else member = read_child<X>(r);
+    } else if constexpr (is_vector_v<M>) {
+        member = read_list<typename M::value_type>(r);
+    } else {
+        member = read_child<M>(r);
+    }
+}
+
+namespace detail {
+
+template <class T, std::size_t I>
+bool try_field([[maybe_unused]] xml::Reader& r, [[maybe_unused]] T& rec, [[maybe_unused]] std::uint64_t& seen,
+               [[maybe_unused]] std::string_view key) {
+    constexpr const auto& f = std::get<I>(Describe<T>::fields);
+    if constexpr (std::remove_cvref_t<decltype(f)>::merged) {
+        return false;
+    } else {
+        if (!f.accepts(key)) return false;
+        constexpr std::uint64_t bit = std::uint64_t{1} << I;
+        if (seen & bit) fail(duplicate_field(f.names[0]));
+        seen |= bit;
+        read_into(r, rec.*(std::remove_cvref_t<decltype(f)>::member));
+        return true;
+    }
+}
+
+template <class T, std::size_t... I>
+bool dispatch([[maybe_unused]] xml::Reader& r, [[maybe_unused]] T& rec, [[maybe_unused]] std::uint64_t& seen,
+              [[maybe_unused]] std::string_view key,
+              std::index_sequence<I...>) {
+    return (try_field<T, I>(r, rec, seen, key) || ...);
+}
+
+template <class T, std::size_t I>
+void check_required([[maybe_unused]] std::uint64_t seen) {
+    constexpr const auto& f = std::get<I>(Describe<T>::fields);
+    using F = std::remove_cvref_t<decltype(f)>;
+    if constexpr (!F::merged && !is_optional_v<member_t<F::member>>) {
+        if (!(seen & (std::uint64_t{1} << I))) fail(missing_field(f.names[0]));
+    }
+}
+
+template <class T, std::size_t... I>
+void check_all_required([[maybe_unused]] std::uint64_t seen, std::index_sequence<I...>) {
+    (check_required<T, I>(seen), ...);
+}
+
+}  // namespace detail
+
+// Reads a record by the rules above (start consumed).
+template <Record T>
+T read_record(xml::Reader& r, const xml::Event& start) {
+    constexpr std::size_t n = field_count<T>;
+    static_assert(n <= 64, "a record has at most 64 fields");
+    using Seq = std::make_index_sequence<n>;
+    constexpr bool keeps = HasFinish<T>;
+    T rec{};
+    std::uint64_t seen = 0;
+    [[maybe_unused]] Leftovers left;
+    if constexpr (keeps) keep_attributes(start, left);
+    else xml::Reader::check_attributes(start);
+    for (;;) {
+        const xml::Event& ev = r.peek();
+        switch (ev.kind) {
+            case xml::EventKind::End:
+                r.next();
+                detail::check_all_required<T>(seen, Seq{});
+                if constexpr (keeps) Describe<T>::finish(rec, left);
+                return rec;
+            case xml::EventKind::Text:
+                if constexpr (keeps) left.push_back(Leftover{Leftover::Kind::Text, "$text", std::string(ev.text), {}});
+                r.next();
+                break;
+            case xml::EventKind::Start: {
+                if (!detail::dispatch(r, rec, seen, xml::local_name(ev.name), Seq{})) {
+                    if constexpr (keeps) {
+                        keep_element(r, left);
+                    } else {
+                        xml::Event child = r.next();
+                        r.skip(child);
+                    }
+                }
+                break;
+            }
+            case xml::EventKind::Eof:
+                fail_not_closed(start.name);
+        }
+    }
+}
+
+template <class T>
+T read_element(xml::Reader& r, const xml::Event& start) {
+    if constexpr (std::is_same_v<T, std::string>) {
+        return std::string(read_text_view(r, start));
+    } else if constexpr (std::is_same_v<T, bool>) {
+        std::string_view s = read_text_view(r, start);
+        bool v;
+        if (!parse_bool(s, v)) fail(invalid_type(s, "a boolean"));
+        return v;
+    } else if constexpr (std::is_same_v<T, std::uint32_t>) {
+        std::string_view s = read_text_view(r, start);
+        std::uint32_t v;
+        if (!parse_u32(s, v)) fail(invalid_type(s, "u32"));
+        return v;
+    } else if constexpr (std::is_same_v<T, std::int32_t>) {
+        std::string_view s = read_text_view(r, start);
+        std::int32_t v;
+        if (!parse_i32(s, v)) fail(invalid_type(s, "i32"));
+        return v;
+    } else if constexpr (Enumeration<T>) {
+        std::string_view s = read_text_view(r, start);
+        return match_variant<T>(s.empty() ? std::string_view("$text") : s);
+    } else if constexpr (HasOwnReader<T>) {
+        return Describe<T>::read(r, start);
+    } else {
+        return read_record<T>(r, start);
+    }
+}
+
+}  // namespace quaymark::bind

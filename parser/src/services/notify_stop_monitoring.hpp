@@ -1,0 +1,34 @@
+// NotifyStopMonitoring: a service record, read from the service element in the Body.
+#pragma once
+
+#include <string>
+#include <tuple>
+
+#include "bind/describe.hpp"
+#include "models/service_delivery_info.hpp"
+#include "notifications/stop_monitoring_notification.hpp"
+#include "xml/reader.hpp"
+
+namespace quaymark::services {
+
+struct NotifyStopMonitoring {
+    models::ServiceDeliveryInfo service_delivery_info;
+    notifications::StopMonitoringNotification notification;
+};
+
+// Reading and the text form live in their own unit: each service's record tree is
+// instantiated once, there.
+NotifyStopMonitoring read_notify_stop_monitoring(xml::Reader& r, const xml::Event& start);
+void render(std::string& out, const NotifyStopMonitoring& v);
+
+}  // namespace quaymark::services
+
+template <>
+struct quaymark::bind::Describe<quaymark::services::NotifyStopMonitoring> {
+    using T = services::NotifyStopMonitoring;
+    static constexpr std::string_view name = "NotifyStopMonitoring";
+    static constexpr auto fields = std::tuple{
+        field<&T::service_delivery_info>("service_delivery_info", "ServiceDeliveryInfo"),
+        field<&T::notification>("notification", "Notification"),
+    };
+};

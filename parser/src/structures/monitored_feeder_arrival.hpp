@@ -1,0 +1,21 @@
+// MonitoredFeederArrival.
+// NOT YET READ TO DEPTH: the record has no fields yet; its element is read and its content
+// skipped. Its fields come with the records of its service.
+#pragma once
+
+#include <string_view>
+#include <tuple>
+
+#include "bind/describe.hpp"
+
+namespace quaymark::structures {
+
+struct MonitoredFeederArrival {};
+
+}  // namespace quaymark::structures
+
+template <>
+struct quaymark::bind::Describe<quaymark::structures::MonitoredFeederArrival> {
+    static constexpr std::string_view name = "MonitoredFeederArrival";
+    static constexpr std::tuple<> fields{};
+};

@@ -1,0 +1,180 @@
+// A pull reader over one in-memory UTF-8 document: one pass, one event of look-ahead.
+//
+// Events are element starts and ends, text runs and the end of input. Comments, processing
+// instructions, the XML declaration and DOCTYPE declarations produce no event. A text run is
+// trimmed where it touches markup and has its entities expanded; text without entities is
+// handed out as a view into the input and copied only by the reader that keeps it.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "xml/error.hpp"
+
+namespace quaymark::xml {
+
+enum class EventKind : std::uint8_t { Start, End, Text, Eof };
+
+struct Event {
+    EventKind kind = EventKind::Eof;
+    // Start and End: the qualified name as written.
+    std::string_view name;
+    // Start: everything between '<' and '>' (without the '/' of an empty-element tag).
+    std::string_view tag;
+    // Text: the run after trimming and expansion. Valid until the reader produces the
+    // text event after the next one.
+    std::string_view text;
+    // Start: offset of its '<' in the input.
+    std::size_t offset = 0;
+};
+
+// The local name: everything after the first ':' (a name without one is its own).
+inline std::string_view local_name(std::string_view qname) {
+    auto colon = qname.find(':');
+    return colon == std::string_view::npos ? qname : qname.substr(colon + 1);
+}
+
+// One attribute of a start tag, as written.
+struct Attribute {
+    std::string_view name;
+    std::string_view raw_value;
+    std::size_t position;  // offset of the name within the tag
+};
+
+class Reader {
+public:
+    // A reader over a whole document: a leading byte-order mark is skipped.
+    static Reader document(std::string_view input);
+    // A reader over one element's markup that was read (and checked) before.
+    static Reader fragment(std::string_view element) { return Reader(element); }
+
+    const Event& peek();
+    Event next();
+
+    // Consumes everything up to and including the end tag that balances `start` (already
+    // consumed). Nothing is expanded and no attribute is examined, but markup is checked.
+    void skip(const Event& start);
+
+    // Like skip, but every attribute inside is checked and expanded and every text is
+    // expanded, so that the element can be re-read later without error. Returns the
+    // element's whole markup, from its '<' to the end of its end tag.
+    std::string_view capture(const Event& start);
+
+    // The byte offset just past what has been consumed.
+    std::size_t position() const { return pos_; }
+
+    // Checks the syntax of every attribute of a start event (quick duplicate detection
+    // included); calls `each(const Attribute&)` for each one in document order.
+    template <class F>
+    static void for_each_attribute(const Event& start, F&& each);
+    static void check_attributes(const Event& start) {
+        for_each_attribute(start, [](const Attribute&) {});
+    }
+
+private:
+    explicit Reader(std::string_view input) : in_(input) {}
+
+    enum class Tok : std::uint8_t { Start, Empty, End, Chars, CData, Comment, PI, DocType, Eof, Error };
+    struct Token {
+        Tok kind = Tok::Eof;
+        std::size_t begin = 0, end = 0;  // content; for tags: between '<' and '>'
+        std::size_t offset = 0;          // position of '<'
+        std::string error;
+    };
+
+    Token lex();
+    Token take();
+    Token lex_markup();
+    Event produce();
+    Event text_run(Token first);
+    Event start_event(const Token& t);
+    void close(std::string_view name);
+
+    std::string_view in_;
+    std::size_t pos_ = 0;
+    bool have_pending_ = false;
+    Token pending_;
+    bool pending_end_ = false;  // the End of an empty-element tag is due
+    std::string_view pending_end_name_;
+    bool have_peeked_ = false;
+    Event peeked_;
+    std::vector<std::string_view> open_;
+    std::string buffers_[2];
+    int buffer_ = 0;
+};
+
+// Expands the predefined entities and character references of one piece of character
+// data, appending to `out`. Throws the expansion messages.
+void unescape(std::string_view piece, std::string& out);
+// True when the piece holds no '&' and can be used as it stands.
+inline bool plain(std::string_view piece) { return piece.find('&') == std::string_view::npos; }
+
+[[noreturn]] void fail_attribute(std::string detail);
+
+template <class F>
+void Reader::for_each_attribute(const Event& start, F&& each) {
+    auto is_ws = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    std::string_view s = start.tag;
+    std::size_t i = start.name.size();
+    std::vector<Attribute> seen;
+    // Names seen so far; a linear scan for the usual handful, a hash index beyond that.
+    std::unordered_map<std::string_view, std::size_t> index;
+    auto check_duplicate = [&](const Attribute& attr) {
+        constexpr std::size_t linear = 16;
+        if (seen.size() == linear)
+            for (const auto& a : seen) index.emplace(a.name, a.position);
+        std::size_t previous = std::string_view::npos;
+        if (seen.size() < linear) {
+            for (const auto& a : seen)
+                if (a.name == attr.name) { previous = a.position; break; }
+        } else if (auto it = index.find(attr.name); it != index.end()) {
+            previous = it->second;
+        }
+        if (previous != std::string_view::npos)
+            fail_attribute("position " + std::to_string(attr.position) +
+                           ": duplicated attribute, previous declaration at position " +
+                           std::to_string(previous));
+        if (seen.size() >= linear) index.emplace(attr.name, attr.position);
+    };
+    for (;;) {
+        while (i < s.size() && is_ws(s[i])) ++i;
+        if (i >= s.size()) return;
+        std::size_t key_start = i;
+        while (i < s.size() && s[i] != '=' && !is_ws(s[i])) ++i;
+        if (i >= s.size())
+            fail_attribute("position " + std::to_string(s.size()) +
+                           ": attribute key must be directly followed by `=` or space");
+        std::size_t key_end = i;
+        Attribute attr{s.substr(key_start, key_end - key_start), {}, key_start};
+        check_duplicate(attr);
+        if (s[i] != '=') {
+            while (i < s.size() && is_ws(s[i])) ++i;
+            if (i >= s.size() || s[i] != '=')
+                fail_attribute("position " + std::to_string(key_end) +
+                               ": attribute key must be directly followed by `=` or space");
+        }
+        ++i;  // '='
+        while (i < s.size() && is_ws(s[i])) ++i;
+        if (i >= s.size())
+            fail_attribute("position " + std::to_string(s.size()) +
+                           ": `=` must be followed by an attribute value");
+        char q = s[i];
+        if (q != '"' && q != '\'')
+            fail_attribute("position " + std::to_string(i) +
+                           ": attribute value must be enclosed in `\"` or `'`");
+        std::size_t close = s.find(q, i + 1);
+        if (close == std::string_view::npos)
+            fail_attribute("position " + std::to_string(s.size()) +
+                           ": missing closing quote `" + std::string(1, q) + "` in attribute value");
+        attr.raw_value = s.substr(i + 1, close - i - 1);
+        seen.push_back(attr);
+        each(static_cast<const Attribute&>(seen.back()));
+        i = close + 1;
+    }
+}
+
+}  // namespace quaymark::xml
