@@ -23,6 +23,8 @@
 //   static T read(xml::Reader&, const xml::Event& start);  // a reader of its own
 //   static void finish(T&, const Leftovers&);      // keep what the fields do not take, then finish
 //   static void render(std::string&, const T&);    // a text form of its own
+//   static std::vector<T> read_list(xml::Reader&);  // a list field of T read its own way; the
+//                                                   // field's first element is the next event
 #pragma once
 
 #include <array>
@@ -102,6 +104,8 @@ template <class T>
 concept HasOwnReader = requires { &Describe<T>::read; };
 template <class T>
 concept HasFinish = requires { &Describe<T>::finish; };
+template <class T>
+concept HasOwnListReader = requires { &Describe<T>::read_list; };
 template <class T>
 concept HasOwnRender = requires { &Describe<T>::render; };
 template <class T>

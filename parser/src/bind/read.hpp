@@ -58,9 +58,11 @@ T read_child(xml::Reader& r) {
 }
 
 // Reads the run of consecutive siblings with the qualified name of the next event, each one
-// item; a text run between items is an item of a list of text and an error otherwise.
+// item; a text run between items is an item of a list of text and an error otherwise. An item
+// type with a list reader of its own reads the whole field itself.
 template <class T>
 std::vector<T> read_list(xml::Reader& r) {
+    if constexpr (HasOwnListReader<T>) return Describe<T>::read_list(r);
     std::vector<T> items;
     xml::Event first = r.next();
     const std::string_view qname = first.name;

@@ -1,0 +1,36 @@
+// NotifyBySmsAction: notifying a situation by SMS.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "bind/describe.hpp"
+#include "structures/before_notice.hpp"
+#include "structures/parametised_action.hpp"
+
+namespace quaymark::structures {
+
+struct NotifyBySmsAction {
+    std::optional<ParameterisedAction> parameterized_action;
+    std::vector<BeforeNotice> before_notices;
+    std::optional<bool> clear_notice;
+    std::optional<std::string> phone;
+    std::optional<bool> premium;
+};
+
+}  // namespace quaymark::structures
+
+template <>
+struct quaymark::bind::Describe<quaymark::structures::NotifyBySmsAction> {
+    using T = structures::NotifyBySmsAction;
+    static constexpr std::string_view name = "NotifyBySmsAction";
+    static constexpr auto fields = std::tuple{
+        field<&T::parameterized_action>("parameterized_action", "ParameterizedAction"),
+        field<&T::before_notices>("before_notices", "BeforeNotices"),
+        field<&T::clear_notice>("clear_notice", "ClearNotice"),
+        field<&T::phone>("phone", "Phone"),
+        field<&T::premium>("premium", "Premium"),
+    };
+};
