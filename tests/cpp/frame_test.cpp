@@ -108,8 +108,6 @@ INSTANTIATE_TEST_SUITE_P(
         Row{stop_monitoring("<Extra/><MonitoringRef/><MonitoringRef/>"), "duplicate field `MonitoringRef`"},
         Row{in_body(service("NotifyConnectionMonitoring", "<ConnectionMonitoringFeederDelivery><Extra/><MonitoredFeederArrival/></ConnectionMonitoringFeederDelivery>")),
             "missing field `MonitoredFeederArrivalCancellation`"},
-        Row{in_body(service("NotifyGeneralMessage", "<GeneralMessageDelivery><InfoMessage/><GeneralMessage/></GeneralMessageDelivery>")),
-            "duplicate field `InfoMessage`"},
         Row{in_body(service("NotifySituationExchange", "<SituationExchangeDelivery>" + kTs + "</SituationExchangeDelivery>")),
             "missing field `Situations`"}));
 
