@@ -92,6 +92,9 @@ const Case kCases[] = {
     {outcome<VehicleMode>, "<VehicleMode>&#98;us</VehicleMode>", "Bus"},
     {outcome<VehicleMode>, "<VehicleMode a=\"1\" b='rail'>bus</VehicleMode>", "Bus"},
     {outcome<VehicleMode>, "<VehicleMode><![CDATA[tram]]></VehicleMode>", "Tram"},
+    {outcome<VehicleMode>, "<VehicleMode>b<!-- joined -->us</VehicleMode>", "Bus"},
+    {outcome<VehicleMode>, "<VehicleMode><![CDATA[ bus ]]></VehicleMode>",
+     "unknown variant ` bus `, expected one of `air`, `bus`, `coach`, `ferry`, `metro`, `rail`, `tram`, `underground`"},
 
     // Every list, in its own order, with its own wording.
     {outcome<VehicleMode>, "<VehicleMode>Bus</VehicleMode>",
