@@ -1,6 +1,8 @@
 // Situation exchange records: a document in, the exact text form or the exact message out.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <string_view>
 
@@ -456,6 +458,49 @@ TEST(PtSituationElement, Fails) {
         {situation("<Planned>yes</Planned>"), "error: invalid type: string \"yes\", expected a boolean"},
         {situation("<PublishingActions><PublishToWebAction/></PublishingActions>"), "error: missing field `SocialNetwork`"},
     });
+}
+
+// Situations reached through a whole document: the delivery's run of "Situations" elements.
+std::string parse(const std::string& situations) {
+    const std::string doc =
+        "<Siri><Body><NotifySituationExchange><ServiceDeliveryInfo><ProducerRef>P</ProducerRef></ServiceDeliveryInfo>"
+        "<Notification><SituationExchangeDelivery><ResponseTimestamp>t</ResponseTimestamp>" + situations +
+        "</SituationExchangeDelivery></Notification></NotifySituationExchange></Body></Siri>";
+    try {
+        return quaymark::text_form(SIRI::from_str(doc));
+    } catch (const ParseError& e) {
+        return "error: " + e.message();
+    }
+}
+
+TEST(SituationExchangeDelivery, Situations) {
+    EXPECT_EQ(parse(situation("") + "stray"), "error: invalid type: string \"stray\", expected struct PtSituationElement");
+    EXPECT_EQ(parse("<Situations><PtSituationElement>" + situation("") + "</PtSituationElement></Situations>"),
+              "error: missing field `CreationTime`");
+    EXPECT_EQ(parse(""), "error: missing field `Situations`");
+    EXPECT_EQ(parse(situation("") + "<Status>true</Status>" + situation("")), "error: duplicate field `Situations`");
+    const std::string two = parse(situation("") + situation("<Summary>second</Summary>"));
+    EXPECT_NE(two.find("situations: [" + situation_text(kNone) + ", " + situation_text(with("summary", "Some(\"second\")")) +
+                       "] }"),
+              std::string::npos)
+        << two;
+}
+
+std::string file(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+// The example document, read whole: its text form is kept beside the test documents.
+TEST(SituationExchangeDelivery, ExampleDocument) {
+    const std::string doc = file(QUAYMARK_DOCUMENTS "/../../examples/situation_exchange.xml");
+    std::string want = file(QUAYMARK_DOCUMENTS "/situation_exchange.expected");
+    ASSERT_FALSE(doc.empty());
+    ASSERT_FALSE(want.empty());
+    want.pop_back();  // the file's last newline
+    EXPECT_EQ(quaymark::text_form(SIRI::from_str(doc)), want);
 }
 
 }  // namespace
