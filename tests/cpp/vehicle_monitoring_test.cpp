@@ -1,0 +1,115 @@
+// Vehicle monitoring records: the activity, its cancellation and the progress between stops,
+// and the delivery's two lists of them.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <string_view>
+
+#include "bind/read.hpp"
+#include "bind/render.hpp"
+#include "deliveries/vehicle_monitoring_delivery.hpp"
+#include "siri.hpp"
+#include "structures/progress_between_stops.hpp"
+#include "structures/vehicle_activity.hpp"
+#include "structures/vehicle_activity_cancellation.hpp"
+#include "xml/reader.hpp"
+
+namespace {
+
+using namespace quaymark;
+
+// Reads the document's root element as a T: its text form, or "error: " and the message.
+template <class T>
+std::string read_as(std::string_view doc) {
+    try {
+        xml::Reader r = xml::Reader::document(doc);
+        xml::Event start = r.next();
+        return bind::text_form(bind::read_element<T>(r, start));
+    } catch (const ParseError& e) {
+        return "error: " + e.message();
+    }
+}
+
+struct Case {
+    std::string doc;
+    std::string want;
+};
+
+std::string progress(std::string_view link_distance, std::string_view percentage) {
+    return "ProgressBetweenStops { link_distance: " + std::string(link_distance) +
+           ", percentage: " + std::string(percentage) + " }";
+}
+
+TEST(ProgressBetweenStops, ReadsSignedIntegers) {
+    const Case cases[] = {
+        {"<P/>", progress("None", "None")},
+        {"<P a='1'>text<Other>x</Other></P>", progress("None", "None")},
+        {"<P><Percentage>42</Percentage></P>", progress("None", "Some(42)")},
+        {"<P><Percentage>-5</Percentage><LinkDistance>+7</LinkDistance></P>", progress("Some(7)", "Some(-5)")},
+        {"<P><LinkDistance>2147483647</LinkDistance><Percentage>-2147483648</Percentage></P>",
+         progress("Some(2147483647)", "Some(-2147483648)")},
+        {"<P><LinkDistance> 12 </LinkDistance><Percentage>-0</Percentage></P>", progress("Some(12)", "Some(0)")},
+        {"<P><Percentage>12.5</Percentage></P>", "error: invalid type: string \"12.5\", expected i32"},
+        {"<P><Percentage>abc</Percentage></P>", "error: invalid type: string \"abc\", expected i32"},
+        {"<P><Percentage>2147483648</Percentage></P>", "error: invalid type: string \"2147483648\", expected i32"},
+        {"<P><Percentage>-2147483649</Percentage></P>", "error: invalid type: string \"-2147483649\", expected i32"},
+        {"<P><Percentage/></P>", "error: invalid type: string \"\", expected i32"},
+        {"<P><LinkDistance>1e3</LinkDistance></P>", "error: invalid type: string \"1e3\", expected i32"},
+        {"<P><LinkDistance>1 000</LinkDistance></P>", "error: invalid type: string \"1 000\", expected i32"},
+        {"<P><LinkDistance>-</LinkDistance></P>", "error: invalid type: string \"-\", expected i32"},
+        {"<P><LinkDistance>+-1</LinkDistance></P>", "error: invalid type: string \"+-1\", expected i32"},
+        {"<P><Percentage>1</Percentage><Percentage>2</Percentage></P>", "error: duplicate field `Percentage`"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(read_as<structures::ProgressBetweenStops>(c.doc), c.want) << c.doc;
+}
+
+// A cancellation with only the given reference, pattern and reasons.
+std::string cancellation(std::string_view reasons, std::string_view framed = "None", std::string_view pattern = "None") {
+    return "VehicleActivityCancellation { recorded_at_time: None, event_identity: None, vehicle_monitoring_ref: None, "
+           "framed_vehicle_journey_ref: " + std::string(framed) + ", line_ref: None, journey_pattern_info: " +
+           std::string(pattern) + ", reasons: " + std::string(reasons) + " }";
+}
+
+TEST(VehicleActivityCancellation, Reads) {
+    const Case cases[] = {
+        {"<C><Reasons>r1</Reasons></C>", cancellation("[\"r1\"]")},
+        {"<C><Reasons>r1</Reasons><Reasons/></C>", cancellation("[\"r1\", \"\"]")},
+        // Text after an item of the run joins the list; text before the first item does not.
+        {"<C>before<Reasons>r1</Reasons> bare <Reasons>r2</Reasons></C>", cancellation("[\"r1\", \"bare\", \"r2\"]")},
+        {"<C><Reasons>r1</Reasons>after</C>", cancellation("[\"r1\", \"after\"]")},
+        {"<C><Reasons>r1</Reasons>a&amp;b<LineRef>L</LineRef></C>",
+         "VehicleActivityCancellation { recorded_at_time: None, event_identity: None, vehicle_monitoring_ref: None, "
+         "framed_vehicle_journey_ref: None, line_ref: Some(\"L\"), journey_pattern_info: None, reasons: [\"r1\", \"a&b\"] }"},
+        {"<C><RecordedAtTime>T</RecordedAtTime><EventIdentity>E</EventIdentity><VehicleMonitoringRef>V</VehicleMonitoringRef>"
+         "<FramedVehicleJourneyRef><DataFrameRef>2024-05-14</DataFrameRef><DatedVehicleJourneyRef>J</DatedVehicleJourneyRef>"
+         "</FramedVehicleJourneyRef><LineRef>L</LineRef><JourneyPatternInfo><PublishedLineName>14</PublishedLineName>"
+         "<VehicleMode>tram</VehicleMode></JourneyPatternInfo><siri:Reasons>r</siri:Reasons></C>",
+         "VehicleActivityCancellation { recorded_at_time: Some(\"T\"), event_identity: Some(\"E\"), vehicle_monitoring_ref: "
+         "Some(\"V\"), framed_vehicle_journey_ref: Some(FramedVehicleJourneyRef { data_frame_ref: Some(\"2024-05-14\"), "
+         "dated_vehicle_journey_ref: Some(\"J\") }), line_ref: Some(\"L\"), journey_pattern_info: Some(JourneyPatternInfoGroup "
+         "{ journey_pattern_ref: None, journey_pattern_name: None, vehicle_mode: Some(Tram), route_ref: None, "
+         "published_line_name: \"14\", direction_name: None }), reasons: [\"r\"] }"},
+        {"<C><FramedVehicleJourneyRef>only text</FramedVehicleJourneyRef><Reasons>r</Reasons></C>",
+         cancellation("[\"r\"]", "Some(FramedVehicleJourneyRef { data_frame_ref: None, dated_vehicle_journey_ref: None })")},
+        {"<C/>", "error: missing field `Reasons`"},
+        {"<C><Reason>r</Reason><Reason>s</Reason></C>", "error: missing field `Reasons`"},
+        {"<C><Reasons>r1</Reasons><LineRef>L</LineRef><Reasons>r2</Reasons></C>", "error: duplicate field `Reasons`"},
+        // The run keeps to its first item's prefix.
+        {"<C><siri:Reasons>r1</siri:Reasons><siri:Reasons>r2</siri:Reasons></C>", cancellation("[\"r1\", \"r2\"]")},
+        {"<C><siri:Reasons>r1</siri:Reasons><Reasons>r2</Reasons></C>", "error: duplicate field `Reasons`"},
+        {"<C><Reasons>r1</Reasons><x:Reasons>r2</x:Reasons></C>", "error: duplicate field `Reasons`"},
+        {"<C><Reasons>r<b/></Reasons></C>", "error: unexpected `Event::Start(\"b\")`"},
+        {"<C><JourneyPatternInfo/><Reasons>r</Reasons></C>", "error: missing field `PublishedLineName`"},
+        {"<C><JourneyPatternInfo><PublishedLineName>1</PublishedLineName><VehicleMode>Bus</VehicleMode></JourneyPatternInfo>"
+         "<Reasons>r</Reasons></C>",
+         "error: unknown variant `Bus`, expected one of `air`, `bus`, `coach`, `ferry`, `metro`, `rail`, `tram`, `underground`"},
+        {"<C><LineRef>a</LineRef><LineRef>b</LineRef><Reasons>r</Reasons></C>", "error: duplicate field `LineRef`"},
+        {"<C><FramedVehicleJourneyRef><DataFrameRef/><DataFrameRef/></FramedVehicleJourneyRef><Reasons>r</Reasons></C>",
+         "error: duplicate field `DataFrameRef`"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(read_as<structures::VehicleActivityCancellation>(c.doc), c.want) << c.doc;
+}
+
+}  // namespace
