@@ -112,4 +112,91 @@ TEST(VehicleActivityCancellation, Reads) {
     for (const Case& c : cases) EXPECT_EQ(read_as<structures::VehicleActivityCancellation>(c.doc), c.want) << c.doc;
 }
 
+constexpr std::string_view kJourney =
+    "<MonitoredVehicleJourney><LineRef>L1</LineRef><FramedVehicleJourneyRef><DatedVehicleJourneyRef>J1"
+    "</DatedVehicleJourneyRef></FramedVehicleJourneyRef></MonitoredVehicleJourney>";
+constexpr std::string_view kJourneyText =
+    "MonitoredVehicleJourney { line_ref: \"L1\", framed_vehicle_journey_ref: FramedVehicleJourneyRef { data_frame_ref: None, "
+    "dated_vehicle_journey_ref: Some(\"J1\") } }";
+
+std::string activity(std::string_view progress = "None", std::string_view recorded = "None", std::string_view note = "None") {
+    return "VehicleActivity { recorded_at_time: " + std::string(recorded) +
+           ", valid_until_time: None, item_identifier: None, vehicle_monitoring_ref: None, progress_between_stops: " +
+           std::string(progress) + ", monitored_vehicle_journey: " + std::string(kJourneyText) +
+           ", vehicle_activity_note: " + std::string(note) + " }";
+}
+
+TEST(VehicleActivity, Reads) {
+    const std::string j(kJourney);
+    const Case cases[] = {
+        {"<A>" + j + "</A>", activity()},
+        {"<A x='1'>t<RecordedAtTime>T</RecordedAtTime><Unknown><MonitoredVehicleJourney/></Unknown>" + j +
+             "<VehicleActivityNote>n</VehicleActivityNote></A>",
+         activity("None", "Some(\"T\")", "Some(\"n\")")},
+        {"<A><ProgressBetweenStops/>" + j + "</A>", activity("Some(" + progress("None", "None") + ")")},
+        {"<A><ProgressBetweenStops><Percentage>+7</Percentage></ProgressBetweenStops>" + j + "</A>",
+         activity("Some(" + progress("None", "Some(7)") + ")")},
+        {"<A/>", "error: missing field `MonitoredVehicleJourney`"},
+        {"<A><RecordedAtTime>T</RecordedAtTime><ProgressBetweenStops/></A>", "error: missing field `MonitoredVehicleJourney`"},
+        {"<A>" + j + j + "</A>", "error: duplicate field `MonitoredVehicleJourney`"},
+        {"<A><ProgressBetweenStops/><ProgressBetweenStops/>" + j + "</A>", "error: duplicate field `ProgressBetweenStops`"},
+        {"<A><ProgressBetweenStops><LinkDistance>1.5</LinkDistance></ProgressBetweenStops>" + j + "</A>",
+         "error: invalid type: string \"1.5\", expected i32"},
+        {"<A><MonitoredVehicleJourney><FramedVehicleJourneyRef/></MonitoredVehicleJourney></A>", "error: missing field `LineRef`"},
+        {"<A><MonitoredVehicleJourney><LineRef>L</LineRef></MonitoredVehicleJourney></A>",
+         "error: missing field `FramedVehicleJourneyRef`"},
+        {"<A><MonitoredVehicleJourney>text</MonitoredVehicleJourney></A>", "error: missing field `LineRef`"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(read_as<structures::VehicleActivity>(c.doc), c.want) << c.doc;
+}
+
+// The delivery's two lists: runs of one name and one prefix.
+TEST(VehicleMonitoringDelivery, ListRuns) {
+    const std::string j(kJourney);
+    const std::string a = "<VehicleActivity>" + j + "</VehicleActivity>";
+    const std::string c = "<VehicleActivityCancellation><Reasons>r</Reasons></VehicleActivityCancellation>";
+    const std::string leader =
+        "VehicleMonitoringDelivery { leader: XxxDelivery { response_timestamp: \"T\", request_message_ref: None, "
+        "subscriber_ref: None, subscription_ref: None, status: None, valid_until: None, shortest_possible_cycle: None }, ";
+    const std::string one_cancellation = cancellation("[\"r\"]");
+    auto delivery = [](const std::string& children) {
+        return "<VehicleMonitoringDelivery><ResponseTimestamp>T</ResponseTimestamp>" + children + "</VehicleMonitoringDelivery>";
+    };
+    const Case cases[] = {
+        {delivery(""), leader + "vehicle_activity: None, vehicle_activity_cancellation: None }"},
+        {delivery(a + a + " \n " + c),
+         leader + "vehicle_activity: Some([" + activity() + ", " + activity() + "]), vehicle_activity_cancellation: Some([" +
+             one_cancellation + "]) }"},
+        {delivery(c + a),
+         leader + "vehicle_activity: Some([" + activity() + "]), vehicle_activity_cancellation: Some([" + one_cancellation + "]) }"},
+        {delivery("<siri:VehicleActivity>" + j + "</siri:VehicleActivity><siri:VehicleActivity>" + j + "</siri:VehicleActivity>"),
+         leader + "vehicle_activity: Some([" + activity() + ", " + activity() + "]), vehicle_activity_cancellation: None }"},
+        {delivery("<siri:VehicleActivity>" + j + "</siri:VehicleActivity>" + a), "error: duplicate field `VehicleActivity`"},
+        {delivery(a + c + a), "error: duplicate field `VehicleActivity`"},
+        {delivery(c + a + c), "error: duplicate field `VehicleActivityCancellation`"},
+        {delivery(a + "stray" + a), "error: invalid type: string \"stray\", expected struct VehicleActivity"},
+        {delivery(c + "stray"), "error: invalid type: string \"stray\", expected struct VehicleActivityCancellation"},
+        {delivery("<VehicleActivity/>"), "error: missing field `MonitoredVehicleJourney`"},
+        {delivery("<VehicleActivityCancellation/>"), "error: missing field `Reasons`"},
+    };
+    for (const Case& k : cases) EXPECT_EQ(read_as<deliveries::VehicleMonitoringDelivery>(k.doc), k.want) << k.doc;
+}
+
+// The example document, read whole: its text form is kept beside the test documents.
+std::string file(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+TEST(VehicleMonitoring, ExampleDocument) {
+    const std::string doc = file(QUAYMARK_DOCUMENTS "/../../examples/vehicle_monitoring.xml");
+    std::string want = file(QUAYMARK_DOCUMENTS "/vehicle_monitoring.expected");
+    ASSERT_FALSE(doc.empty());
+    ASSERT_FALSE(want.empty());
+    want.pop_back();  // the file's last newline
+    EXPECT_EQ(quaymark::text_form(SIRI::from_str(doc)), want);
+}
+
 }  // namespace
