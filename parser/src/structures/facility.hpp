@@ -9,6 +9,10 @@
 #include <vector>
 
 #include "bind/describe.hpp"
+#include "enums/facility_class.hpp"
+#include "structures/accessibility_assesment.hpp"
+#include "structures/facility_location.hpp"
+#include "structures/validity_condition.hpp"
 
 namespace quaymark::structures {
 
@@ -31,6 +35,17 @@ struct Suitability {
 // Absent when no "Suitability" child was met; otherwise the items of one run.
 struct Suitabilities {
     std::optional<std::vector<Suitability>> suitability;
+};
+
+struct Facility {
+    std::optional<std::string> facility_code;
+    std::optional<std::string> description;
+    std::optional<enums::FacilityClass> facility_class;
+    std::optional<ValidityCondition> validity_condition;
+    std::optional<FacilityLocation> facility_location;
+    std::optional<AccessibilityAssessment> accessibility_assesment;
+    std::optional<Limitations> limitations;
+    std::optional<Suitabilities> suitabilities;
 };
 
 }  // namespace quaymark::structures
@@ -71,5 +86,22 @@ struct quaymark::bind::Describe<quaymark::structures::Suitabilities> {
     static constexpr std::string_view name = "Suitabilities";
     static constexpr auto fields = std::tuple{
         field<&T::suitability>("suitability", "Suitability"),
+    };
+};
+
+template <>
+struct quaymark::bind::Describe<quaymark::structures::Facility> {
+    using T = structures::Facility;
+    static constexpr std::string_view name = "Facility";
+    static constexpr auto fields = std::tuple{
+        field<&T::facility_code>("facility_code", "FacilityCode"),
+        field<&T::description>("description", "Description"),
+        field<&T::facility_class>("facility_class", "FacilityClass"),
+        field<&T::validity_condition>("validity_condition", "ValidityCondition"),
+        field<&T::facility_location>("facility_location", "FacilityLocation"),
+        // Spelt with a single s here; an "AccessibilityAssessment" child is not this field.
+        field<&T::accessibility_assesment>("accessibility_assesment", "AccessibilityAssesment"),
+        field<&T::limitations>("limitations", "Limitations"),
+        field<&T::suitabilities>("suitabilities", "Suitabilities"),
     };
 };
