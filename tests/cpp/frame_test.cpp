@@ -106,7 +106,7 @@ INSTANTIATE_TEST_SUITE_P(
         Row{stop_monitoring(kTs + "<Extra><MonitoringRef/>"),
             "ill-formed document: expected `</Extra>`, but `</StopMonitoringDelivery>` was found"},
         Row{stop_monitoring("<Extra/><MonitoringRef/><MonitoringRef/>"), "duplicate field `MonitoringRef`"},
-        Row{in_body(service("NotifyConnectionMonitoring", "<ConnectionMonitoringFeederDelivery><Extra/><MonitoredFeederArrival/></ConnectionMonitoringFeederDelivery>")),
+        Row{in_body(service("NotifyConnectionMonitoring", "<ConnectionMonitoringFeederDelivery><Extra/><MonitoredFeederArrival><RecordedAtTime/><FeederJourney><FramedJourneyRef/></FeederJourney></MonitoredFeederArrival></ConnectionMonitoringFeederDelivery>")),
             "missing field `MonitoredFeederArrivalCancellation`"},
         Row{in_body(service("NotifySituationExchange", "<SituationExchangeDelivery>" + kTs + "</SituationExchangeDelivery>")),
             "missing field `Situations`"}));
