@@ -2,6 +2,8 @@
 // element in, the exact text form or the exact message out.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -589,6 +591,26 @@ TEST(ConnectionMonitoringDocument, Table) {
         {distributor("<DistributorDepartureCancellation/>"), "error: missing field `RecordedAtTime`"},
     };
     for (const auto& c : cases) EXPECT_EQ(connection_monitoring(c.deliveries), c.expected) << c.deliveries;
+}
+
+// ---------------------------------------------------------------- example documents
+
+std::string file(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+TEST(ServiceExamples, TextFormMatchesGolden) {
+    for (std::string name : {"general_message", "facility_monitoring", "connection_monitoring"}) {
+        const std::string doc = file(QUAYMARK_DOCUMENTS "/../../examples/" + name + ".xml");
+        std::string want = file(QUAYMARK_DOCUMENTS "/" + name + ".expected");
+        ASSERT_FALSE(doc.empty()) << name;
+        ASSERT_FALSE(want.empty()) << name;
+        want.pop_back();  // the file's last newline
+        EXPECT_EQ(quaymark::text_form(SIRI::from_str(doc)), want) << name;
+    }
 }
 
 }  // namespace
