@@ -1,10 +1,12 @@
-// The module: its entry point, the classes SIRI, Envelope and Body, the service record classes
-// and their registration.
+// The module: its entry point, the classes SIRI, Envelope and the two Body classes, the service
+// record classes, and the registration of every class.
 #include <atomic>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "binding.hpp"
+#include "classes.hpp"
 #include "siri.hpp"
 
 namespace quaymark::python {
@@ -14,19 +16,18 @@ struct Empty {};
 
 // ---- service record classes: hold a record, expose nothing -------------------------------
 
-template <class T>
-ClassSpec service_spec(const char* name) {
-    return ClassSpec{name, static_cast<int>(sizeof(Holder<T>)), {{Py_tp_dealloc, reinterpret_cast<void*>(&holder_dealloc<T>)}}};
-}
+ClassSpec production_timetable_class = holder_spec<services::NotifyProductionTimetable>("NotifyProductionTimetable");
+ClassSpec estimated_timetable_class = holder_spec<services::NotifyEstimatedTimetable>("NotifyEstimatedTimetable");
+ClassSpec stop_monitoring_class = holder_spec<services::NotifyStopMonitoring>("NotifyStopMonitoring");
+ClassSpec vehicle_monitoring_class = holder_spec<services::NotifyVechicleMonitoring>("NotifyVechicleMonitoring");
+ClassSpec connection_monitoring_class = holder_spec<services::NotifyConnectionMonitoring>("NotifyConnectionMonitoring");
+ClassSpec general_message_class = holder_spec<services::NotifyGeneralMessage>("NotifyGeneralMessage");
+ClassSpec facility_monitoring_class = holder_spec<services::NotifyFacilityMonitoring>("NotifyFacilityMonitoring");
+ClassSpec situation_exchange_class = holder_spec<services::NotifySituationExchange>("NotifySituationExchange");
 
-ClassSpec production_timetable_class = service_spec<services::NotifyProductionTimetable>("NotifyProductionTimetable");
-ClassSpec estimated_timetable_class = service_spec<services::NotifyEstimatedTimetable>("NotifyEstimatedTimetable");
-ClassSpec stop_monitoring_class = service_spec<services::NotifyStopMonitoring>("NotifyStopMonitoring");
-ClassSpec vehicle_monitoring_class = service_spec<services::NotifyVechicleMonitoring>("NotifyVechicleMonitoring");
-ClassSpec connection_monitoring_class = service_spec<services::NotifyConnectionMonitoring>("NotifyConnectionMonitoring");
-ClassSpec general_message_class = service_spec<services::NotifyGeneralMessage>("NotifyGeneralMessage");
-ClassSpec facility_monitoring_class = service_spec<services::NotifyFacilityMonitoring>("NotifyFacilityMonitoring");
-ClassSpec situation_exchange_class = service_spec<services::NotifySituationExchange>("NotifySituationExchange");
+// The class of the Body record itself: never registered, never instantiated; the Body
+// constructor accepts only its objects.
+ClassSpec body_record_class = holder_spec<models::Body>("Body");
 
 // ---- Body ---------------------------------------------------------------------------------
 
@@ -34,63 +35,83 @@ extern ClassSpec body_class;
 
 PyObject* body_str(PyObject* self) {
     return guard([&]() -> PyObject* {
-        auto* body = held<models::Body>(body_class, self);
-        if (!body) return nullptr;
-        std::string s = text_form(*body);
-        return PyUnicode_FromStringAndSize(s.data(), static_cast<Py_ssize_t>(s.size()));
+        test_hook("str");
+        auto* h = receiver<models::Body>(body_class, self);
+        if (!h) return nullptr;
+        ReadBorrow borrow(h->borrows);
+        return new_text(text_form(h->value));
     });
 }
 
-// An accessor: a new object holding a copy of the service record when the body carries it.
+// An accessor: a new object holding a copy of the service record when the body carries it,
+// None otherwise.
 template <class Service>
 PyObject* accessor(PyObject* self, ClassSpec& cls) {
     return guard([&]() -> PyObject* {
-        auto* body = held<models::Body>(body_class, self);
-        if (!body) return nullptr;
-        if (const auto* service = std::get_if<Service>(&body->service_type))
+        test_hook("accessor");
+        auto* h = receiver<models::Body>(body_class, self);
+        if (!h) return nullptr;
+        ReadBorrow borrow(h->borrows);
+        if (const auto* service = std::get_if<Service>(&h->value.service_type))
             return make_holder(cls, Service(*service));
         Py_RETURN_NONE;
     });
 }
 
-PyObject* notify_production_timetable(PyObject* self, PyObject*) {
-    return accessor<services::NotifyProductionTimetable>(self, production_timetable_class);
-}
-PyObject* notify_estimated_timetable(PyObject* self, PyObject*) {
-    return accessor<services::NotifyEstimatedTimetable>(self, estimated_timetable_class);
-}
-PyObject* notify_stop_monitoring(PyObject* self, PyObject*) {
-    return accessor<services::NotifyStopMonitoring>(self, stop_monitoring_class);
-}
-PyObject* notify_vehicle_monitoring(PyObject* self, PyObject*) {
-    return accessor<services::NotifyVechicleMonitoring>(self, vehicle_monitoring_class);
-}
-PyObject* notify_connection_monitoring(PyObject* self, PyObject*) {
-    return accessor<services::NotifyConnectionMonitoring>(self, connection_monitoring_class);
-}
-PyObject* notify_general_message(PyObject* self, PyObject*) {
-    return accessor<services::NotifyGeneralMessage>(self, general_message_class);
-}
-PyObject* notify_facility_monitoring(PyObject* self, PyObject*) {
-    return accessor<services::NotifyFacilityMonitoring>(self, facility_monitoring_class);
-}
+#define QUAYMARK_ACCESSOR(method, Service, cls)                                     \
+    PyObject* method(PyObject* self, PyObject*) { return accessor<services::Service>(self, cls); }
+QUAYMARK_ACCESSOR(notify_production_timetable, NotifyProductionTimetable, production_timetable_class)
+QUAYMARK_ACCESSOR(notify_estimated_timetable, NotifyEstimatedTimetable, estimated_timetable_class)
+QUAYMARK_ACCESSOR(notify_stop_monitoring, NotifyStopMonitoring, stop_monitoring_class)
+QUAYMARK_ACCESSOR(notify_vehicle_monitoring, NotifyVechicleMonitoring, vehicle_monitoring_class)
+QUAYMARK_ACCESSOR(notify_connection_monitoring, NotifyConnectionMonitoring, connection_monitoring_class)
+QUAYMARK_ACCESSOR(notify_general_message, NotifyGeneralMessage, general_message_class)
+QUAYMARK_ACCESSOR(notify_facility_monitoring, NotifyFacilityMonitoring, facility_monitoring_class)
+#undef QUAYMARK_ACCESSOR
+
+// The docstring of an accessor: its text signature, then what it returns.
+#define QUAYMARK_ACCESSOR_DOC(method, Class) \
+    #method "($self)\n--\n\nMethod to get " #Class " from Body in Python\n\n# Returns\n* `PyResult<Option<" #Class ">>`"
 
 PyMethodDef body_methods[] = {
-    {"notify_production_timetable", notify_production_timetable, METH_NOARGS, nullptr},
-    {"notify_estimated_timetable", notify_estimated_timetable, METH_NOARGS, nullptr},
-    {"notify_stop_monitoring", notify_stop_monitoring, METH_NOARGS, nullptr},
-    {"notify_vehicle_monitoring", notify_vehicle_monitoring, METH_NOARGS, nullptr},
-    {"notify_connection_monitoring", notify_connection_monitoring, METH_NOARGS, nullptr},
-    {"notify_general_message", notify_general_message, METH_NOARGS, nullptr},
-    {"notify_facility_monitoring", notify_facility_monitoring, METH_NOARGS, nullptr},
+    {"notify_production_timetable", notify_production_timetable, METH_NOARGS,
+     QUAYMARK_ACCESSOR_DOC(notify_production_timetable, NotifyProductionTimetable) "\n"},
+    {"notify_estimated_timetable", notify_estimated_timetable, METH_NOARGS,
+     QUAYMARK_ACCESSOR_DOC(notify_estimated_timetable, NotifyEstimatedTimetable)},
+    {"notify_stop_monitoring", notify_stop_monitoring, METH_NOARGS,
+     QUAYMARK_ACCESSOR_DOC(notify_stop_monitoring, NotifyStopMonitoring)},
+    {"notify_vehicle_monitoring", notify_vehicle_monitoring, METH_NOARGS,
+     QUAYMARK_ACCESSOR_DOC(notify_vehicle_monitoring, NotifyVechicleMonitoring)},
+    {"notify_connection_monitoring", notify_connection_monitoring, METH_NOARGS,
+     QUAYMARK_ACCESSOR_DOC(notify_connection_monitoring, NotifyConnectionMonitoring)},
+    {"notify_general_message", notify_general_message, METH_NOARGS,
+     QUAYMARK_ACCESSOR_DOC(notify_general_message, NotifyGeneralMessage)},
+    {"notify_facility_monitoring", notify_facility_monitoring, METH_NOARGS,
+     QUAYMARK_ACCESSOR_DOC(notify_facility_monitoring, NotifyFacilityMonitoring)},
     {nullptr, nullptr, 0, nullptr},
 };
+#undef QUAYMARK_ACCESSOR_DOC
 
-ClassSpec body_class{"Body",
-                     static_cast<int>(sizeof(Holder<models::Body>)),
-                     {{Py_tp_dealloc, reinterpret_cast<void*>(&holder_dealloc<models::Body>)},
-                      {Py_tp_str, reinterpret_cast<void*>(&body_str)},
-                      {Py_tp_methods, body_methods}}};
+// Body(service_type): a new Body holding a copy of the record of a models::Body object.
+PyObject* body_new(PyTypeObject* type, PyObject* args, PyObject* kwargs) {
+    return guard([&]() -> PyObject* {
+        static constexpr const char* params[] = {"service_type"};
+        PyObject* service_type;
+        if (!bind_arguments("Body.__new__()", params, args, kwargs, &service_type)) return nullptr;
+        if (!is_instance(body_record_class, service_type)) {
+            conversion_error(service_type, "Body", "service_type");
+            return nullptr;
+        }
+        auto* source = reinterpret_cast<Holder<models::Body>*>(service_type);
+        if (!check_readable(source->borrows)) return nullptr;
+        return allocate_holder(type, models::Body(source->value));
+    });
+}
+
+ClassSpec body_class = holder_spec<models::Body>("Body",
+                                                 {{Py_tp_new, reinterpret_cast<void*>(&body_new)},
+                                                  {Py_tp_str, reinterpret_cast<void*>(&body_str)}},
+                                                 body_methods);
 
 // ---- Envelope -----------------------------------------------------------------------------
 
@@ -98,95 +119,54 @@ extern ClassSpec envelope_class;
 
 PyObject* envelope_str(PyObject* self) {
     return guard([&]() -> PyObject* {
-        auto* env = held<models::Envelope>(envelope_class, self);
-        if (!env) return nullptr;
-        std::string s = text_form(*env);
-        return PyUnicode_FromStringAndSize(s.data(), static_cast<Py_ssize_t>(s.size()));
+        test_hook("str");
+        auto* h = receiver<models::Envelope>(envelope_class, self);
+        if (!h) return nullptr;
+        ReadBorrow borrow(h->borrows);
+        return new_text(text_form(h->value));
     });
 }
 
 PyObject* envelope_body(PyObject* self, PyObject*) {
     return guard([&]() -> PyObject* {
-        auto* env = held<models::Envelope>(envelope_class, self);
-        if (!env) return nullptr;
-        return make_holder(body_class, models::Body(env->body));
+        test_hook("body");
+        auto* h = receiver<models::Envelope>(envelope_class, self);
+        if (!h) return nullptr;
+        ReadBorrow borrow(h->borrows);
+        return make_holder(body_class, models::Body(h->value.body));
     });
 }
 
 PyMethodDef envelope_methods[] = {
-    {"body", envelope_body, METH_NOARGS, nullptr},
+    {"body", envelope_body, METH_NOARGS, "body($self)\n--\n\n"},
     {nullptr, nullptr, 0, nullptr},
 };
 
-ClassSpec envelope_class{"Envelope",
-                         static_cast<int>(sizeof(Holder<models::Envelope>)),
-                         {{Py_tp_dealloc, reinterpret_cast<void*>(&holder_dealloc<models::Envelope>)},
-                          {Py_tp_str, reinterpret_cast<void*>(&envelope_str)},
-                          {Py_tp_methods, envelope_methods}}};
+ClassSpec envelope_class =
+    holder_spec<models::Envelope>("Envelope", {{Py_tp_str, reinterpret_cast<void*>(&envelope_str)}}, envelope_methods);
 
 // ---- SIRI ---------------------------------------------------------------------------------
 
 extern ClassSpec siri_class;
 
-void type_error(const std::string& message) { PyErr_SetString(PyExc_TypeError, message.c_str()); }
-
 PyObject* siri_new(PyTypeObject* type, PyObject* args, PyObject* kwargs) {
     return guard([&]() -> PyObject* {
-        Py_ssize_t n = PyTuple_Size(args);
-        if (n > 0) {
-            type_error("SIRI.__new__() takes 0 positional arguments but " + std::to_string(n) +
-                       (n == 1 ? " was given" : " were given"));
-            return nullptr;
-        }
-        if (kwargs && PyDict_Size(kwargs) > 0) {
-            PyObject *key, *value;
-            Py_ssize_t pos = 0;
-            PyDict_Next(kwargs, &pos, &key, &value);
-            Ref utf8(PyUnicode_AsUTF8String(key));
-            std::string k = utf8 ? PyBytes_AsString(utf8.get()) : "";
-            type_error("SIRI.__new__() got an unexpected keyword argument '" + k + "'");
-            return nullptr;
-        }
-        auto alloc = reinterpret_cast<allocfunc>(PyType_GetSlot(type, Py_tp_alloc));
-        PyObject* obj = alloc(type, 0);
-        if (obj) reinterpret_cast<Holder<Empty>*>(obj)->borrows = 0;
-        return obj;
+        if (!bind_arguments("SIRI.__new__()", {}, args, kwargs, nullptr)) return nullptr;
+        return allocate_holder(type, Empty{});
     });
 }
 
 PyObject* siri_parse(PyObject* self, PyObject* args, PyObject* kwargs) {
     return guard([&]() -> PyObject* {
-        if (!held<Empty>(siri_class, self)) return nullptr;
-        Py_ssize_t n = PyTuple_Size(args);
-        if (n > 1) {
-            type_error("SIRI.parse() takes 1 positional arguments but " + std::to_string(n) + " were given");
-            return nullptr;
-        }
-        PyObject* s = n == 1 ? PyTuple_GetItem(args, 0) : nullptr;
-        if (kwargs) {
-            PyObject *key, *value;
-            Py_ssize_t pos = 0;
-            while (PyDict_Next(kwargs, &pos, &key, &value)) {
-                Ref utf8(PyUnicode_AsUTF8String(key));
-                if (!utf8) return nullptr;
-                std::string k = PyBytes_AsString(utf8.get());
-                if (k != "s") {
-                    type_error("SIRI.parse() got an unexpected keyword argument '" + k + "'");
-                    return nullptr;
-                }
-                if (s) {
-                    type_error("SIRI.parse() got multiple values for argument 's'");
-                    return nullptr;
-                }
-                s = value;
-            }
-        }
-        if (!s) {
-            type_error("SIRI.parse() missing 1 required positional argument: 's'");
-            return nullptr;
-        }
+        test_hook("parse");
+        auto* h = receiver<Empty>(siri_class, self);
+        if (!h) return nullptr;
+        ReadBorrow borrow(h->borrows);
+        static constexpr const char* params[] = {"s"};
+        PyObject* s;
+        if (!bind_arguments("SIRI.parse()", params, args, kwargs, &s)) return nullptr;
         if (!PyUnicode_Check(s)) {
-            type_error("argument 's': '" + type_qualname(s) + "' object cannot be converted to 'PyString'");
+            conversion_error(s, "PyString", "s");
             return nullptr;
         }
         Ref utf8(PyUnicode_AsUTF8String(s));
@@ -196,7 +176,9 @@ PyObject* siri_parse(PyObject* self, PyObject* args, PyObject* kwargs) {
         try {
             envelope = SIRI::from_str(text);
         } catch (const ParseError& e) {
-            PyErr_SetString(PyExc_ValueError, e.message().c_str());
+            Ref message(PyUnicode_FromStringAndSize(e.message().data(), static_cast<Py_ssize_t>(e.message().size())));
+            if (!message) throw Panic("could not make a Python text of a parse error");
+            PyErr_SetObject(PyExc_ValueError, message.get());
             return nullptr;
         }
         return make_holder(envelope_class, std::move(envelope));
@@ -209,15 +191,30 @@ PyMethodDef siri_methods[] = {
     {nullptr, nullptr, 0, nullptr},
 };
 
-ClassSpec siri_class{"SIRI",
-                     static_cast<int>(sizeof(Holder<Empty>)),
-                     {{Py_tp_dealloc, reinterpret_cast<void*>(&holder_dealloc<Empty>)},
-                      {Py_tp_new, reinterpret_cast<void*>(&siri_new)},
-                      {Py_tp_methods, siri_methods}}};
+ClassSpec siri_class = holder_spec<Empty>("SIRI", {{Py_tp_new, reinterpret_cast<void*>(&siri_new)}}, siri_methods);
 
 // ---- the module ---------------------------------------------------------------------------
 
-ClassSpec* const registration[] = {
+// Registers one class: its class object, its name appended to __all__, the name bound.
+int add_class(PyObject* module, ClassSpec& spec) {
+    PyObject* cls = class_object(spec);
+    if (!cls) return -1;
+    Ref all(PyObject_GetAttrString(module, "__all__"));
+    if (!all) {
+        if (!PyErr_ExceptionMatches(PyExc_AttributeError)) return -1;
+        PyErr_Clear();
+        all = Ref(PyList_New(0));
+        if (!all || PyObject_SetAttrString(module, "__all__", all.get()) < 0) return -1;
+    } else if (!PyList_Check(all.get())) {
+        conversion_error(all.get(), "PyList");
+        return -1;
+    }
+    Ref name(PyUnicode_FromString(spec.name));
+    if (!name || PyList_Append(all.get(), name.get()) < 0) throw Panic("could not append __name__ to __all__");
+    return PyObject_SetAttr(module, name.get(), cls);
+}
+
+ClassSpec* const own_registrations[] = {
     &siri_class,
     &envelope_class,
     &body_class,
@@ -230,37 +227,6 @@ ClassSpec* const registration[] = {
     &connection_monitoring_class,
     &estimated_timetable_class,
 };
-
-int add_class(PyObject* module, ClassSpec& spec) {
-    PyObject* cls = class_object(spec);
-    if (!cls) {
-        PyObject *type, *value, *tb;
-        PyErr_Fetch(&type, &value, &tb);
-        PyErr_NormalizeException(&type, &value, &tb);
-        PyErr_SetString(PyExc_RuntimeError, (std::string("An error occurred while initializing class ") + spec.name).c_str());
-        PyObject *t2, *v2, *tb2;
-        PyErr_Fetch(&t2, &v2, &tb2);
-        PyErr_NormalizeException(&t2, &v2, &tb2);
-        if (value) PyException_SetCause(v2, value);
-        Py_XDECREF(type);
-        Py_XDECREF(tb);
-        PyErr_Restore(t2, v2, tb2);
-        return -1;
-    }
-    Ref all(PyObject_GetAttrString(module, "__all__"));
-    if (!all) {
-        if (!PyErr_ExceptionMatches(PyExc_AttributeError)) return -1;
-        PyErr_Clear();
-        all = Ref(PyList_New(0));
-        if (!all || PyObject_SetAttrString(module, "__all__", all.get()) < 0) return -1;
-    } else if (!PyList_Check(all.get())) {
-        type_error("'" + type_qualname(all.get()) + "' object cannot be converted to 'PyList'");
-        return -1;
-    }
-    Ref name(PyUnicode_FromString(spec.name));
-    if (!name || PyList_Append(all.get(), name.get()) < 0) throw Panic("could not append __name__ to __all__");
-    return PyObject_SetAttr(module, name.get(), cls);
-}
 
 PyModuleDef module_def = {PyModuleDef_HEAD_INIT, "quaymark", "", 0, nullptr, nullptr, nullptr, nullptr, nullptr};
 
@@ -279,11 +245,13 @@ extern "C" PyMODINIT_FUNC PyInit_quaymark() {
             return nullptr;
         }
         if (initialised.exchange(true)) {
-            PyErr_SetString(PyExc_ImportError,
-                            "the quaymark module can only be initialised once per interpreter process");
+            PyErr_SetString(PyExc_ImportError, "quaymark may only be initialized once per interpreter process");
             return nullptr;
         }
-        for (ClassSpec* spec : registration)
+        test_hook("init");
+        for (ClassSpec* spec : own_registrations)
+            if (add_class(module.get(), *spec) < 0) return nullptr;
+        for (ClassSpec* spec : record_registrations())
             if (add_class(module.get(), *spec) < 0) return nullptr;
         return module.release();
     });
