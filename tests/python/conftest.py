@@ -1,0 +1,78 @@
+"""Small documents, one per service, shared by the module's tests."""
+
+import pytest
+
+import quaymark
+
+_FRAME = (
+    "<Siri><Body><{service}><ServiceDeliveryInfo><ResponseTimestamp>2024-05-14T08:30:00Z</ResponseTimestamp>"
+    "<ProducerRef>KIT</ProducerRef></ServiceDeliveryInfo><Notification>{notification}</Notification>"
+    "</{service}></Body></Siri>"
+)
+_HEADER = "<ResponseTimestamp>2024-05-14T08:30:00Z</ResponseTimestamp>"
+
+
+def _doc(service, notification):
+    return _FRAME.format(service=service, notification=notification)
+
+
+# service element -> (document, name of the accessor that answers, or None for situation exchange)
+DOCUMENTS = {
+    "NotifyProductionTimetable": (
+        _doc("NotifyProductionTimetable",
+             f"<ProductionTimetableDelivery>{_HEADER}<DatedTimetableVersionFrame/></ProductionTimetableDelivery>"),
+        "notify_production_timetable",
+    ),
+    "NotifyEstimatedTimetable": (
+        _doc("NotifyEstimatedTimetable",
+             f"<EstimatedTimetableDelivery>{_HEADER}<EstimatedJourneyVersionFrame/></EstimatedTimetableDelivery>"),
+        "notify_estimated_timetable",
+    ),
+    "NotifyStopMonitoring": (
+        _doc("NotifyStopMonitoring",
+             f"<StopMonitoringDelivery>{_HEADER}<MonitoringRef>STOP-1</MonitoringRef></StopMonitoringDelivery>"),
+        "notify_stop_monitoring",
+    ),
+    "GetVehicleMonitoringResponse": (
+        _doc("GetVehicleMonitoringResponse", f"<VehicleMonitoringDelivery>{_HEADER}</VehicleMonitoringDelivery>"),
+        "notify_vehicle_monitoring",
+    ),
+    "NotifyConnectionMonitoring": (
+        _doc("NotifyConnectionMonitoring",
+             f"<ConnectionMonitoringDistributorDelivery>{_HEADER}</ConnectionMonitoringDistributorDelivery>"),
+        "notify_connection_monitoring",
+    ),
+    "NotifyGeneralMessage": (
+        _doc("NotifyGeneralMessage", f"<GeneralMessageDelivery>{_HEADER}</GeneralMessageDelivery>"),
+        "notify_general_message",
+    ),
+    "NotifyFacilityMonitoring": (
+        _doc("NotifyFacilityMonitoring",
+             f"<FacilityMonitoringDelivery>{_HEADER}<FacilityCondition/></FacilityMonitoringDelivery>"),
+        "notify_facility_monitoring",
+    ),
+    "NotifySituationExchange": (
+        _doc("NotifySituationExchange", f"<SituationExchangeDelivery>{_HEADER}<Situations/></SituationExchangeDelivery>"),
+        None,
+    ),
+}
+
+ACCESSORS = [
+    ("notify_production_timetable", "NotifyProductionTimetable"),
+    ("notify_estimated_timetable", "NotifyEstimatedTimetable"),
+    ("notify_stop_monitoring", "NotifyStopMonitoring"),
+    ("notify_vehicle_monitoring", "NotifyVechicleMonitoring"),
+    ("notify_connection_monitoring", "NotifyConnectionMonitoring"),
+    ("notify_general_message", "NotifyGeneralMessage"),
+    ("notify_facility_monitoring", "NotifyFacilityMonitoring"),
+]
+
+
+@pytest.fixture
+def siri():
+    return quaymark.SIRI()
+
+
+@pytest.fixture
+def stop_monitoring_envelope(siri):
+    return siri.parse(DOCUMENTS["NotifyStopMonitoring"][0])
