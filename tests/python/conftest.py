@@ -1,5 +1,7 @@
 """Small documents, one per service, shared by the module's tests."""
 
+from pathlib import Path
+
 import pytest
 
 import quaymark
@@ -12,6 +14,13 @@ _FRAME = (
 _HEADER = "<ResponseTimestamp>2024-05-14T08:30:00Z</ResponseTimestamp>"
 
 
+_EXAMPLES = Path(__file__).resolve().parents[2] / "examples"
+
+
+def _example(name):
+    return (_EXAMPLES / name).read_text(encoding="utf-8")
+
+
 def _doc(service, notification):
     return _FRAME.format(service=service, notification=notification)
 
@@ -19,8 +28,7 @@ def _doc(service, notification):
 # service element -> (document, name of the accessor that answers, or None for situation exchange)
 DOCUMENTS = {
     "NotifyProductionTimetable": (
-        _doc("NotifyProductionTimetable",
-             f"<ProductionTimetableDelivery>{_HEADER}<DatedTimetableVersionFrame/></ProductionTimetableDelivery>"),
+        _example("production_timetable.xml"),
         "notify_production_timetable",
     ),
     "NotifyEstimatedTimetable": (
@@ -52,7 +60,7 @@ DOCUMENTS = {
         "notify_facility_monitoring",
     ),
     "NotifySituationExchange": (
-        _doc("NotifySituationExchange", f"<SituationExchangeDelivery>{_HEADER}<Situations/></SituationExchangeDelivery>"),
+        _example("situation_exchange.xml"),
         None,
     ),
 }
