@@ -56,7 +56,8 @@ DOCUMENTS = {
     ),
     "NotifyFacilityMonitoring": (
         _doc("NotifyFacilityMonitoring",
-             f"<FacilityMonitoringDelivery>{_HEADER}<FacilityCondition/></FacilityMonitoringDelivery>"),
+             f"<FacilityMonitoringDelivery>{_HEADER}<FacilityCondition><Facility/></FacilityCondition>"
+             "</FacilityMonitoringDelivery>"),
         "notify_facility_monitoring",
     ),
     "NotifySituationExchange": (
