@@ -377,6 +377,10 @@ Event Reader::produce() {
             case Tok::End: {
                 std::string_view name = trim_end(in_.substr(t.begin, t.end - t.begin));
                 close(name);
+                if (!abandoned_.empty() && abandoned_.back() == open_.size() + 1) {
+                    abandoned_.pop_back();
+                    continue;
+                }
                 Event e;
                 e.kind = EventKind::End;
                 e.name = name;
@@ -421,10 +425,10 @@ namespace {
 }
 }  // namespace
 
-void Reader::skip(const Event& start) {
+std::string_view Reader::skip(const Event& start) {
     if (pending_end_) {
         pending_end_ = false;
-        return;
+        return in_.substr(start.offset, pos_ - start.offset);
     }
     std::size_t depth = 1;
     for (;;) {
@@ -441,7 +445,7 @@ void Reader::skip(const Event& start) {
             }
             case Tok::End:
                 close(trim_end(in_.substr(t.begin, t.end - t.begin)));
-                if (--depth == 0) return;
+                if (--depth == 0) return in_.substr(start.offset, pos_ - start.offset);
                 break;
             case Tok::Eof:
                 fail_unclosed(start.name);

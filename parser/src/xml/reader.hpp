@@ -57,7 +57,8 @@ public:
 
     // Consumes everything up to and including the end tag that balances `start` (already
     // consumed). Nothing is expanded and no attribute is examined, but markup is checked.
-    void skip(const Event& start);
+    // Returns the element's whole markup, from its '<' to the end of its end tag.
+    std::string_view skip(const Event& start);
 
     // Like skip, but every attribute inside is checked and expanded and every text is
     // expanded, so that the element can be re-read later without error. Returns the
@@ -66,6 +67,16 @@ public:
 
     // The byte offset just past what has been consumed.
     std::size_t position() const { return pos_; }
+
+    // The number of elements opened and not yet closed by what has been consumed or peeked
+    // (an empty-element tag opens none).
+    std::size_t depth() const { return open_.size(); }
+
+    // Gives up the open element at `depth` (as depth() counted it just after its start): its
+    // end tag still has to balance it, but produces no event. A reader that stops reading an
+    // element early leaves the element's later content to whoever reads next, without
+    // letting the abandoned end tag close that reader's own element.
+    void abandon(std::size_t depth) { abandoned_.push_back(depth); }
 
     // Checks the syntax of every attribute of a start event (quick duplicate detection
     // included); calls `each(const Attribute&)` for each one in document order.
@@ -103,6 +114,7 @@ private:
     bool have_peeked_ = false;
     Event peeked_;
     std::vector<std::string_view> open_;
+    std::vector<std::size_t> abandoned_;  // depths of abandoned open elements, innermost last
     std::string buffers_[2];
     int buffer_ = 0;
 };
