@@ -83,7 +83,8 @@ INSTANTIATE_TEST_SUITE_P(
             "duplicate field `StopMonitoringDelivery`"},
         Row{in_body(service("NotifyEstimatedTimetable", "<siri1:EstimatedTimetableDelivery/><EstimatedTimetableDelivery/>")),
             "missing field `EstimatedJourneyVersionFrame`"},
-        Row{in_body(service("NotifyEstimatedTimetable", "<EstimatedJourneyVersionFrame/><x:siri1:EstimatedTimetableDelivery><EstimatedJourneyVersionFrame/>" + kTs +
+        Row{in_body(service("NotifyEstimatedTimetable", "<EstimatedJourneyVersionFrame/><x:siri1:EstimatedTimetableDelivery><EstimatedJourneyVersionFrame><RecordedAtTime/><EstimatedVehicleJourney/>"
+                                                        "</EstimatedJourneyVersionFrame>" + kTs +
                                                         "</x:siri1:EstimatedTimetableDelivery><EstimatedTimetableDelivery/>")),
             "duplicate field `EstimatedTimetableDelivery`"},
         Row{in_body(service("NotifyGeneralMessage", "<StopMonitoringDelivery/>")), "missing field `GeneralMessageDelivery`"},
