@@ -151,7 +151,7 @@ void holder_dealloc(PyObject* self) noexcept {
     Py_DECREF(type);
 }
 
-// A class specification for a class whose objects hold a T.
+// The description of a class whose objects hold a T.
 template <class T>
 ClassSpec holder_spec(const char* name, std::vector<PyType_Slot> slots = {}, PyMethodDef* methods = nullptr) {
     return ClassSpec{name, static_cast<int>(sizeof(Holder<T>)), &holder_dealloc<T>, std::move(slots), methods};

@@ -122,7 +122,7 @@ ClassSpec enum_class = make_enum_class();
 }  // namespace
 
 std::vector<ClassSpec*> record_registrations() {
-    // One class object per name: the deque keeps every specification (and its name) in place.
+    // One class object per name: the deque keeps every class description (and its name) in place.
     static std::deque<ClassSpec> record_classes;
     std::vector<ClassSpec*> out;
     for (const char* name : kRecordRegistrations) {
