@@ -2,6 +2,8 @@
 // element in, the exact text form or the exact message out.
 #include <gtest/gtest.h>
 
+#include "support.hpp"
+
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -30,6 +32,9 @@
 
 namespace {
 
+using quaymark::testing::read_as;
+using quaymark::testing::file;
+
 using namespace quaymark;
 
 struct Case {
@@ -37,17 +42,6 @@ struct Case {
     std::string_view expected;  // the text form, or "error: " and the message
 };
 
-// Reads one T from an element, as a holder's field reads it.
-template <class T>
-std::string read_as(std::string_view element) {
-    try {
-        xml::Reader r = xml::Reader::fragment(element);
-        xml::Event start = r.next();
-        return bind::text_form(bind::read_element<T>(r, start));
-    } catch (const ParseError& e) {
-        return "error: " + e.message();
-    }
-}
 
 template <class T>
 void run_table(const std::vector<Case>& cases) {
@@ -595,12 +589,6 @@ TEST(ConnectionMonitoringDocument, Table) {
 
 // ---------------------------------------------------------------- example documents
 
-std::string file(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
 
 TEST(ServiceExamples, TextFormMatchesGolden) {
     for (std::string name : {"general_message", "facility_monitoring", "connection_monitoring"}) {

@@ -2,6 +2,8 @@
 // dated call, the targeted interchange and its connection link.
 #include <gtest/gtest.h>
 
+#include "support.hpp"
+
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -16,26 +18,12 @@
 
 namespace {
 
+using quaymark::testing::read_as;
+using quaymark::testing::file;
+
 using namespace quaymark;
 
-// Reads the document's root element as a T: its text form, or "error: " and the message.
-template <class T>
-std::string read_as(std::string_view doc) {
-    try {
-        xml::Reader r = xml::Reader::document(doc);
-        xml::Event start = r.next();
-        return bind::text_form(bind::read_element<T>(r, start));
-    } catch (const ParseError& e) {
-        return "error: " + e.message();
-    }
-}
 
-std::string file(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
 
 struct Case {
     const char* doc;

@@ -1,6 +1,8 @@
 // Situation exchange records: a document in, the exact text form or the exact message out.
 #include <gtest/gtest.h>
 
+#include "support.hpp"
+
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -14,20 +16,12 @@
 
 namespace {
 
+using quaymark::testing::read_as;
+using quaymark::testing::file;
+
 using namespace quaymark;
 using namespace quaymark::structures;
 
-// Reads the document's root element as a T: its text form, or "error: " and the message.
-template <class T>
-std::string read_as(std::string_view doc) {
-    try {
-        xml::Reader r = xml::Reader::document(doc);
-        xml::Event start = r.next();
-        return bind::text_form(bind::read_element<T>(r, start));
-    } catch (const ParseError& e) {
-        return "error: " + e.message();
-    }
-}
 
 struct Case {
     std::string doc;
@@ -486,12 +480,6 @@ TEST(SituationExchangeDelivery, Situations) {
         << two;
 }
 
-std::string file(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
 
 // The example document, read whole: its text form is kept beside the test documents.
 TEST(SituationExchangeDelivery, ExampleDocument) {

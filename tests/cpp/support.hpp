@@ -1,10 +1,15 @@
 // Helpers shared by the C++ tests: parse a document into its text form or its message.
 #pragma once
 
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <string_view>
 
+#include "bind/read.hpp"
+#include "bind/render.hpp"
 #include "siri.hpp"
+#include "xml/reader.hpp"
 
 namespace quaymark::testing {
 
@@ -40,6 +45,27 @@ inline std::string stop_monitoring(std::string_view delivery_content,
         "<Notification><StopMonitoringDelivery" +
         std::string(delivery_attributes) + ">" + std::string(delivery_content) +
         "</StopMonitoringDelivery></Notification></NotifyStopMonitoring>");
+}
+
+// Reads the document's root element as a T, as a holder's field reads it: its text form, or
+// "error: " and the message.
+template <class T>
+std::string read_as(std::string_view doc) {
+    try {
+        xml::Reader r = xml::Reader::document(doc);
+        xml::Event start = r.next();
+        return bind::text_form(bind::read_element<T>(r, start));
+    } catch (const ParseError& e) {
+        return "error: " + e.message();
+    }
+}
+
+// A file's whole content; empty when it cannot be read.
+inline std::string file(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
 }
 
 }  // namespace quaymark::testing

@@ -2,6 +2,8 @@
 // and the delivery's two lists of them.
 #include <gtest/gtest.h>
 
+#include "support.hpp"
+
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -18,19 +20,11 @@
 
 namespace {
 
+using quaymark::testing::read_as;
+using quaymark::testing::file;
+
 using namespace quaymark;
 
-// Reads the document's root element as a T: its text form, or "error: " and the message.
-template <class T>
-std::string read_as(std::string_view doc) {
-    try {
-        xml::Reader r = xml::Reader::document(doc);
-        xml::Event start = r.next();
-        return bind::text_form(bind::read_element<T>(r, start));
-    } catch (const ParseError& e) {
-        return "error: " + e.message();
-    }
-}
 
 struct Case {
     std::string doc;
@@ -182,13 +176,6 @@ TEST(VehicleMonitoringDelivery, ListRuns) {
     for (const Case& k : cases) EXPECT_EQ(read_as<deliveries::VehicleMonitoringDelivery>(k.doc), k.want) << k.doc;
 }
 
-// The example document, read whole: its text form is kept beside the test documents.
-std::string file(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
 
 TEST(VehicleMonitoring, ExampleDocument) {
     const std::string doc = file(QUAYMARK_DOCUMENTS "/../../examples/vehicle_monitoring.xml");
