@@ -3,6 +3,8 @@
 // an enumeration field.
 #include <gtest/gtest.h>
 
+#include "support.hpp"
+
 #include <string>
 #include <string_view>
 
@@ -32,19 +34,11 @@
 
 namespace {
 
+template <class T>
+constexpr auto outcome = quaymark::testing::value_or_message<T>;
+
 using namespace quaymark;
 
-// The variant name read from the element, or the parse message.
-template <class E>
-std::string outcome(std::string_view element) {
-    try {
-        auto r = xml::Reader::document(element);
-        E v = bind::read_child<E>(r);
-        return bind::text_form(v);
-    } catch (const ParseError& e) {
-        return e.message();
-    }
-}
 
 struct Case {
     std::string (*read)(std::string_view);

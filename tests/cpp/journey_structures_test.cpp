@@ -2,6 +2,8 @@
 // form, or the exact message.
 #include <gtest/gtest.h>
 
+#include "support.hpp"
+
 #include <string>
 #include <string_view>
 
@@ -22,19 +24,12 @@
 
 namespace {
 
+template <class T>
+constexpr auto outcome = quaymark::testing::value_or_message<T>;
+
 using namespace quaymark;
 using namespace quaymark::structures;
 
-template <class T>
-std::string outcome(std::string_view element) {
-    try {
-        auto r = xml::Reader::document(element);
-        T v = bind::read_child<T>(r);
-        return bind::text_form(v);
-    } catch (const ParseError& e) {
-        return e.message();
-    }
-}
 
 struct Case {
     std::string (*read)(std::string_view);

@@ -60,6 +60,18 @@ std::string read_as(std::string_view doc) {
     }
 }
 
+// Reads one value of type T from the element that makes up `element`: its text form, or the
+// message alone.
+template <class T>
+std::string value_or_message(std::string_view element) {
+    try {
+        auto r = xml::Reader::document(element);
+        return bind::text_form(bind::read_child<T>(r));
+    } catch (const ParseError& e) {
+        return e.message();
+    }
+}
+
 // A file's whole content; empty when it cannot be read.
 inline std::string file(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
