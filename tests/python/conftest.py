@@ -32,8 +32,7 @@ DOCUMENTS = {
         "notify_production_timetable",
     ),
     "NotifyEstimatedTimetable": (
-        _doc("NotifyEstimatedTimetable",
-             f"<EstimatedTimetableDelivery>{_HEADER}<EstimatedJourneyVersionFrame/></EstimatedTimetableDelivery>"),
+        _example("estimated_timetable.xml"),
         "notify_estimated_timetable",
     ),
     "NotifyStopMonitoring": (
