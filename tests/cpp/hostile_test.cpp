@@ -74,6 +74,17 @@ std::string journey(std::string_view inside) {
            "</NotifyProductionTimetable></Body></Siri>";
 }
 
+// An estimated timetable document with room inside the calls of one journey.
+std::string estimated(std::string_view calls) {
+    return "<Siri><Body><NotifyEstimatedTimetable><ServiceDeliveryInfo><ProducerRef>P</ProducerRef>"
+           "</ServiceDeliveryInfo><Notification><EstimatedTimetableDelivery><ResponseTimestamp>t"
+           "</ResponseTimestamp><EstimatedJourneyVersionFrame><RecordedAtTime>r</RecordedAtTime>"
+           "<EstimatedVehicleJourney><LineRef>L</LineRef><DirectionRef>D</DirectionRef><EstimatedCalls>" +
+           std::string(calls) +
+           "</EstimatedCalls></EstimatedVehicleJourney></EstimatedJourneyVersionFrame></EstimatedTimetableDelivery>"
+           "</Notification></NotifyEstimatedTimetable></Body></Siri>";
+}
+
 // The resident-set peak while `run` goes, above the resident set before it (Linux).
 long rss_kib(const char* field) {
     std::ifstream status("/proc/self/status");
@@ -111,6 +122,8 @@ TEST(Hostile, DeepNestingWhereContentIsSkippedKeptOrReRead) {
     };
     std::string journey_plain = outcome(journey(""));
     ASSERT_EQ(journey_plain.rfind("Envelope", 0), 0u) << journey_plain;
+    const std::string one_call = outcome(estimated("<EstimatedCall><Order>7</Order></EstimatedCall>"));
+    ASSERT_NE(one_call.find("order: Some(7)"), std::string::npos) << one_call;
     const Case cases[] = {
         {"unknown child of a record", Frame{.in_info = nest("Unknown", kDeep)}.str(), kPlain},
         {"unknown child of the root", Frame{.in_root = "<Header>" + deep + "</Header>"}.str(), kPlain},
@@ -127,6 +140,25 @@ TEST(Hostile, DeepNestingWhereContentIsSkippedKeptOrReRead) {
         {"set-aside child of a dated journey", journey("<Unknown>" + deep + "</Unknown>"), journey_plain},
         {"set-aside group member of a dated journey", journey("<OperatorRef>" + deep + "</OperatorRef>"),
          journey_plain},
+        {"discarded child of an estimated call",
+         estimated("<EstimatedCall><Junk a='1'>" + deep + "</Junk><Order>7</Order></EstimatedCall>"), one_call},
+        {"nested estimated calls, the innermost one wins",
+         estimated(repeat("<EstimatedCall><Order>1</Order>", kDeep) + "<EstimatedCall><Order>7</Order></EstimatedCall>" +
+                   repeat("<StopPointRef>X</StopPointRef></EstimatedCall>", kDeep)),
+         one_call},
+        {"nested estimated calls ending in an empty one",
+         estimated(repeat("<EstimatedCall>", kDeep) + "<EstimatedCall/>" + repeat("</EstimatedCall>", kDeep)),
+         [&] {
+             std::string s = one_call;
+             s.replace(s.find("Some(7)"), 7, "None");
+             return s;
+         }()},
+        {"nested estimated calls, unclosed",
+         [&] {
+             std::string s = estimated(repeat("<EstimatedCall>", kDeep));
+             return s.substr(0, s.find("</EstimatedCalls>"));
+         }(),
+         "error: ill-formed document: start tag not closed: `</EstimatedCall>` not found before end of input"},
         {"unclosed deep skip",
          "<Siri><Body><NotifyStopMonitoring><ServiceDeliveryInfo><Unknown>" + repeat("<x>", kDeep),
          "error: ill-formed document: start tag not closed: `</Unknown>` not found before end of input"},
