@@ -1,22 +1,34 @@
 """Measures quaymark against the parsers a Python user would otherwise pick, on the same str.
 
-    python bench/bench.py [--repeat N] [--only NAME]
+    python bench/bench.py [--repeat N] [--only NAME] [--no-memory] [--markdown FILE]
+    python bench/bench.py --callgrind [--only NAME]
 
-For each document of bench/generate.py: parse throughput (MB/s of UTF-8 input) of
-quaymark.SIRI().parse, lxml.etree.fromstring, xml.etree.ElementTree.fromstring and
-xmltodict.parse, the ratio quaymark/peer, the output rate of str() of the parsed document, and
-the peak memory each parse adds (each measured in a fresh process).
+For each document of bench/generate.py, in one process and one run: parse throughput (MB/s of
+UTF-8 input, best of N) of quaymark.SIRI().parse, lxml.etree.fromstring, ElementTree.fromstring
+and xmltodict.parse, the ratio quaymark/peer, the output rate of str() of the parsed document,
+and the peak memory one parse adds above the input (resident size, the peak reset before the
+parse and memory freed by earlier parses handed back first).
+
+--callgrind counts instructions instead (valgrind --tool=callgrind): the instructions of one
+parse and of one str() of each document, deterministic enough to compare changes on a noisy
+machine. Each count is the difference between a run that does the work and one that only
+prepares it.
 """
 import argparse
+import ctypes
 import gc
-import json
 import os
+import re
 import subprocess
 import sys
+import tempfile
 import time
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, HERE)
 import generate  # noqa: E402
+
+PEERS = ("lxml", "ElementTree", "xmltodict")
 
 
 def parsers():
@@ -51,66 +63,140 @@ def best_time(fn, arg, repeat):
     return best
 
 
-MEMORY_PROBE = """
-import sys
-sys.path.insert(0, {here!r})
-import bench, generate
-def status(key):
+def _status(key):
     with open("/proc/self/status") as f:
         for line in f:
             if line.startswith(key):
                 return int(line.split()[1])
-fn = bench.parsers()[{name!r}]
-fn(generate.DOCUMENTS["stop_monitoring_small"]())
-text = generate.DOCUMENTS[{doc!r}]()
-with open("/proc/self/clear_refs", "w") as f:
-    f.write("5")  # resets the peak resident size to the current one
-base = status("VmRSS:")
-result = fn(text)
-print((status("VmHWM:") - base) / 1024)
+    raise KeyError(key)
+
+
+try:
+    _malloc_trim = ctypes.CDLL(None).malloc_trim
+except (OSError, AttributeError):
+    _malloc_trim = None
+
+
+def peak_memory(fn, text):
+    """Peak resident memory (MB) that one parse adds above what the process holds before it."""
+    gc.collect()
+    if _malloc_trim:
+        _malloc_trim(0)  # hand memory freed by earlier parses back, so the parse must take its own
+    with open("/proc/self/clear_refs", "w") as f:
+        f.write("5")  # resets the peak resident size to the current one
+    base = _status("VmRSS:")
+    result = fn(text)
+    peak = _status("VmHWM:") - base
+    del result
+    return peak / 1024
+
+
+def measure(doc_name, text, libs, repeat, memory):
+    size_mb = len(text.encode("utf-8")) / 1e6
+    if size_mb < 0.1:
+        repeat *= 200
+    times = {name: best_time(fn, text, repeat) for name, fn in libs.items()}
+    parsed = libs["quaymark"](text)
+    rendered = str(parsed)
+    str_time = best_time(str, parsed, max(1, repeat // 2))
+    row = {"document": doc_name, "MB": round(size_mb, 3)}
+    for name, t in times.items():
+        row[f"{name} MB/s"] = round(size_mb / t, 1)
+    for name in PEERS:
+        if name in times:
+            row[f"x {name}"] = round(times[name] / times["quaymark"], 2)
+    row["str() MB/s out"] = round(len(rendered.encode("utf-8")) / 1e6 / max(str_time, 1e-9), 1)
+    if memory:
+        for name, fn in libs.items():
+            row[f"{name} peak MB"] = round(peak_memory(fn, text), 1)
+        row["quaymark peak / MB"] = round(row["quaymark peak MB"] / size_mb, 2)
+    return row
+
+
+def table(rows):
+    cols = list(rows[0])
+    for r in rows:
+        cols += [c for c in r if c not in cols]
+    widths = [max(len(c), *(len(str(r.get(c, ""))) for r in rows)) for c in cols]
+    lines = ["| " + " | ".join(c.ljust(w) for c, w in zip(cols, widths)) + " |",
+             "|" + "|".join("-" * (w + 2) for w in widths) + "|"]
+    for r in rows:
+        lines.append("| " + " | ".join(str(r.get(c, "")).ljust(w) for c, w in zip(cols, widths)) + " |")
+    return "\n".join(lines)
+
+
+CALLGRIND_PROBE = """
+import sys
+sys.path.insert(0, {here!r})
+import quaymark
+text = open({path!r}, encoding="utf-8").read()
+siri = quaymark.SIRI()
+steps = {steps!r}
+if steps >= 1:
+    parsed = siri.parse(text)
+if steps >= 2:
+    rendered = str(parsed)
 """
 
 
-def peak_memory(name, doc):
-    """Peak resident memory added by one parse, in MB, measured in a fresh process."""
-    here = os.path.dirname(os.path.abspath(__file__))
-    code = MEMORY_PROBE.format(here=here, name=name, doc=doc)
-    out = subprocess.run([sys.executable, "-c", code], capture_output=True, text=True, check=True)
-    return float(out.stdout.strip())
+def instructions(path, steps):
+    """Instructions (Ir) of a whole process that reads the document and does `steps` of the work."""
+    with tempfile.TemporaryDirectory() as tmp:
+        out = os.path.join(tmp, "callgrind.out")
+        code = CALLGRIND_PROBE.format(here=HERE, path=path, steps=steps)
+        env = dict(os.environ, PYTHONHASHSEED="0")
+        subprocess.run(["valgrind", "--tool=callgrind", f"--callgrind-out-file={out}", sys.executable, "-c", code],
+                       check=True, capture_output=True, env=env)
+        with open(out) as f:
+            for line in f:
+                m = re.match(r"(?:summary|totals):\s+(\d+)", line)
+                if m:
+                    return int(m.group(1))
+    raise RuntimeError("callgrind wrote no total")
+
+
+def callgrind(names):
+    rows = []
+    for doc_name in names:
+        text = generate.DOCUMENTS[doc_name]()
+        size = len(text.encode("utf-8"))
+        with tempfile.NamedTemporaryFile("w", encoding="utf-8", suffix=".xml", delete=False) as f:
+            f.write(text)
+        try:
+            base, parse, render = (instructions(f.name, s) for s in (0, 1, 2))
+        finally:
+            os.unlink(f.name)
+        row = {"document": doc_name, "MB": round(size / 1e6, 3),
+               "parse Ir": parse - base, "parse Ir/byte": round((parse - base) / size, 2),
+               "str() Ir": render - parse}
+        rows.append(row)
+        print(row, flush=True)
+    return rows
 
 
 def main():
     ap = argparse.ArgumentParser()
     ap.add_argument("--repeat", type=int, default=5)
-    ap.add_argument("--only")
+    ap.add_argument("--only", help="only the documents whose name contains this")
     ap.add_argument("--no-memory", action="store_true")
+    ap.add_argument("--callgrind", action="store_true", help="count instructions instead of timing")
+    ap.add_argument("--markdown", help="also write the table to this file")
     args = ap.parse_args()
-    libs = parsers()
-    rows = []
-    for doc_name, make in generate.DOCUMENTS.items():
-        if args.only and args.only not in doc_name:
-            continue
-        text = make()
-        size_mb = len(text.encode("utf-8")) / 1e6
-        small = size_mb < 0.1
-        repeat = args.repeat * (50 if small else 1)
-        times = {name: best_time(fn, text, repeat) for name, fn in libs.items()}
-        parsed = libs["quaymark"](text)
-        t0 = time.perf_counter()
-        rendered = str(parsed)
-        str_time = time.perf_counter() - t0
-        line = {"document": doc_name, "MB": round(size_mb, 3)}
-        for name, t in times.items():
-            line[f"{name} MB/s"] = round(size_mb / t, 1)
-        for name in times:
-            if name != "quaymark":
-                line[f"x {name}"] = round(times[name] / times["quaymark"], 2)
-        line["str() MB/s out"] = round(len(rendered.encode("utf-8")) / 1e6 / max(str_time, 1e-9), 1)
-        if not args.no_memory:
-            for name in libs:
-                line[f"{name} peak MB"] = round(peak_memory(name, doc_name), 1)
-        rows.append(line)
-        print(json.dumps(line))
+    names = [n for n in generate.DOCUMENTS if not args.only or args.only in n]
+    if args.callgrind:
+        rows = callgrind(names)
+    else:
+        libs = parsers()
+        libs["quaymark"](generate.DOCUMENTS["stop_monitoring_small"]())  # class objects built once
+        rows = []
+        for doc_name in names:
+            rows.append(measure(doc_name, generate.DOCUMENTS[doc_name](), libs, args.repeat, not args.no_memory))
+            print(rows[-1], flush=True)
+    text = table(rows)
+    print(text)
+    if args.markdown:
+        with open(args.markdown, "w") as f:
+            f.write(text + "\n")
     return rows
 
 

@@ -1,11 +1,24 @@
 #include "xml/reader.hpp"
 
+#include <algorithm>
 #include <cstring>
 
 namespace quaymark::xml {
 namespace {
 
 bool is_ws(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+// The bytes a start tag's scan for its closing '>' must stop at, and those that also end the
+// element's name (which runs to the tag's first white space).
+struct ByteClass {
+    bool tag_stop[256] = {};
+    bool name_stop[256] = {};
+    constexpr ByteClass() {
+        for (unsigned char c : {'>', '"', '\''}) tag_stop[c] = name_stop[c] = true;
+        for (unsigned char c : {' ', '\t', '\r', '\n'}) name_stop[c] = true;
+    }
+};
+constexpr ByteClass kBytes;
 
 std::string_view trim_start(std::string_view s) {
     std::size_t i = 0;
@@ -121,7 +134,7 @@ Reader Reader::document(std::string_view input) {
 Reader::Token Reader::take() {
     if (have_pending_) {
         have_pending_ = false;
-        return std::move(pending_);
+        return pending_;
     }
     return lex();
 }
@@ -151,7 +164,7 @@ Reader::Token Reader::lex_markup() {
     t.offset = lt;
     auto error = [&](std::string msg) {
         t.kind = Tok::Error;
-        t.error = std::move(msg);
+        error_ = std::move(msg);
         pos_ = in_.size();
         return t;
     };
@@ -240,30 +253,29 @@ Reader::Token Reader::lex_markup() {
         return error(std::string(kSyntax) +
                      "processing instruction or xml declaration not closed: `?>` not found before end of input");
     }
-    if (c == '/') {
-        std::size_t gt = in_.find('>', lt + 2);
-        if (gt == std::string_view::npos)
-            return error(std::string(kSyntax) + "tag not closed: `>` not found before end of input");
-        t.kind = Tok::End;
-        t.begin = lt + 2;
-        t.end = gt;
-        pos_ = gt + 1;
-        return t;
-    }
-    // A start or empty-element tag: its '>' is the first one outside quotes.
-    std::size_t i = lt + 1;
-    char quote = 0;
     const char* p = in_.data();
     const std::size_t n = in_.size();
-    for (; i < n; ++i) {
-        char ch = p[i];
-        if (quote) {
-            if (ch == quote) quote = 0;
-        } else if (ch == '>') {
-            break;
-        } else if (ch == '"' || ch == '\'') {
-            quote = ch;
-        }
+    if (c == '/') {
+        const void* gt = std::memchr(p + lt + 2, '>', n - (lt + 2));
+        if (!gt) return error(std::string(kSyntax) + "tag not closed: `>` not found before end of input");
+        t.kind = Tok::End;
+        t.begin = lt + 2;
+        t.end = static_cast<std::size_t>(static_cast<const char*>(gt) - p);
+        pos_ = t.end + 1;
+        return t;
+    }
+    // A start or empty-element tag: its '>' is the first one outside quotes; the name runs to
+    // the tag's first white space.
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(p[k]); };
+    std::size_t i = lt + 1;
+    while (i < n && !kBytes.name_stop[byte(i)]) ++i;
+    const bool quote_in_name = i < n && (p[i] == '"' || p[i] == '\'');
+    t.name_end = i;
+    for (;;) {
+        while (i < n && !kBytes.tag_stop[byte(i)]) ++i;
+        if (i >= n || p[i] == '>') break;
+        const void* close = std::memchr(p + i + 1, p[i], n - (i + 1));
+        i = close ? static_cast<std::size_t>(static_cast<const char*>(close) - p) + 1 : n;
     }
     if (i >= n) return error(std::string(kSyntax) + "tag not closed: `>` not found before end of input");
     t.begin = lt + 1;
@@ -273,17 +285,20 @@ Reader::Token Reader::lex_markup() {
         t.kind = Tok::Empty;
         --t.end;
     }
+    if (quote_in_name) {
+        t.name_end = t.begin;
+        while (t.name_end < t.end && !is_ws(p[t.name_end])) ++t.name_end;
+    }
+    t.name_end = std::min(t.name_end, t.end);
     pos_ = i + 1;
     return t;
 }
 
-Event Reader::start_event(const Token& t) {
+Event Reader::start_event(const Token& t) const {
     Event e;
     e.kind = EventKind::Start;
     e.tag = in_.substr(t.begin, t.end - t.begin);
-    std::size_t n = 0;
-    while (n < e.tag.size() && !is_ws(e.tag[n])) ++n;
-    e.name = e.tag.substr(0, n);
+    e.name = in_.substr(t.begin, t.name_end - t.begin);
     e.offset = t.offset;
     return e;
 }
@@ -332,11 +347,11 @@ Event Reader::text_run(Token cur) {
         }
         first = false;
         if (last) {
-            pending_ = std::move(nxt);
+            pending_ = nxt;
             have_pending_ = true;
             break;
         }
-        cur = std::move(nxt);
+        cur = nxt;
     }
     Event e;
     if (!any) return e;  // Eof marks "no text event"
@@ -362,7 +377,7 @@ Event Reader::produce() {
         Token t = take();
         switch (t.kind) {
             case Tok::Error:
-                fail(std::move(t.error));
+                fail(std::move(error_));
             case Tok::Start: {
                 Event e = start_event(t);
                 open_.push_back(e.name);
@@ -388,7 +403,7 @@ Event Reader::produce() {
             }
             case Tok::Chars:
             case Tok::CData: {
-                Event e = text_run(std::move(t));
+                Event e = text_run(t);
                 if (e.kind == EventKind::Text) return e;
                 continue;
             }
@@ -435,11 +450,9 @@ std::string_view Reader::skip(const Event& start) {
         Token t = take();
         switch (t.kind) {
             case Tok::Error:
-                fail(std::move(t.error));
+                fail(std::move(error_));
             case Tok::Start: {
-                std::size_t n = t.begin;
-                while (n < t.end && !is_ws(in_[n])) ++n;
-                open_.push_back(in_.substr(t.begin, n - t.begin));
+                open_.push_back(in_.substr(t.begin, t.name_end - t.begin));
                 ++depth;
                 break;
             }

@@ -90,11 +90,12 @@ private:
     explicit Reader(std::string_view input) : in_(input) {}
 
     enum class Tok : std::uint8_t { Start, Empty, End, Chars, CData, Comment, PI, DocType, Eof, Error };
+    // A plain value: an Error token's message waits in `error_`.
     struct Token {
         Tok kind = Tok::Eof;
         std::size_t begin = 0, end = 0;  // content; for tags: between '<' and '>'
         std::size_t offset = 0;          // position of '<'
-        std::string error;
+        std::size_t name_end = 0;        // Start and Empty: just past the element's name
     };
 
     Token lex();
@@ -102,11 +103,12 @@ private:
     Token lex_markup();
     Event produce();
     Event text_run(Token first);
-    Event start_event(const Token& t);
+    Event start_event(const Token& t) const;
     void close(std::string_view name);
 
     std::string_view in_;
     std::size_t pos_ = 0;
+    std::string error_;  // the message of the last Error token
     bool have_pending_ = false;
     Token pending_;
     bool pending_end_ = false;  // the End of an empty-element tag is due
@@ -132,6 +134,7 @@ void Reader::for_each_attribute(const Event& start, F&& each) {
     auto is_ws = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
     std::string_view s = start.tag;
     std::size_t i = start.name.size();
+    if (i == s.size()) return;  // the usual case: no attributes
     std::vector<Attribute> seen;
     // Names seen so far; a linear scan for the usual handful, a hash index beyond that.
     std::unordered_map<std::string_view, std::size_t> index;
