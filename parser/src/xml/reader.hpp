@@ -33,9 +33,11 @@ struct Event {
 };
 
 // The local name: everything after the first ':' (a name without one is its own).
+// Names are short: a plain loop beats a library search here.
 inline std::string_view local_name(std::string_view qname) {
-    auto colon = qname.find(':');
-    return colon == std::string_view::npos ? qname : qname.substr(colon + 1);
+    for (std::size_t i = 0; i < qname.size(); ++i)
+        if (qname[i] == ':') return qname.substr(i + 1);
+    return qname;
 }
 
 // One attribute of a start tag, as written.
