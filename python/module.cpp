@@ -169,9 +169,23 @@ PyObject* siri_parse(PyObject* self, PyObject* args, PyObject* kwargs) {
             conversion_error(s, "PyString", "s");
             return nullptr;
         }
-        Ref utf8(PyUnicode_AsUTF8String(s));
-        if (!utf8) return nullptr;
-        std::string_view text(PyBytes_AsString(utf8.get()), static_cast<std::size_t>(PyBytes_Size(utf8.get())));
+        // The document as UTF-8. ASCII text is read where the interpreter keeps it, without a
+        // copy; other text is encoded into a copy that lives for this call only, so that no
+        // UTF-8 cache stays attached to the caller's string.
+        Ref ascii(PyObject_CallMethod(s, "isascii", nullptr));
+        if (!ascii) return nullptr;
+        Ref utf8;
+        std::string_view text;
+        if (ascii.get() == Py_True) {
+            Py_ssize_t size = 0;
+            const char* data = PyUnicode_AsUTF8AndSize(s, &size);
+            if (!data) return nullptr;
+            text = std::string_view(data, static_cast<std::size_t>(size));
+        } else {
+            utf8 = Ref(PyUnicode_AsUTF8String(s));
+            if (!utf8) return nullptr;
+            text = std::string_view(PyBytes_AsString(utf8.get()), static_cast<std::size_t>(PyBytes_Size(utf8.get())));
+        }
         models::Envelope envelope;
         try {
             envelope = SIRI::from_str(text);

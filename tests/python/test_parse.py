@@ -59,3 +59,14 @@ def test_text_form_of_non_ascii_and_escapes():
     doc = STOP.replace("<ResponseTimestamp>T</ResponseTimestamp>",
                        "<ResponseTimestamp>T</ResponseTimestamp><MonitoringRef>Gare \u00e0 \u00a0\"x\"\ty</MonitoringRef>")
     assert 'monitoring_ref: Some("Gare \u00e0 \\u{a0}\\"x\\"\\ty")' in str(quaymark.SIRI().parse(doc))
+
+
+class Text(str):
+    pass
+
+
+@pytest.mark.parametrize("document", [STOP, Text(STOP), STOP.replace("OP", "\u00d6P\U0001f68c")])
+def test_ascii_non_ascii_and_str_subclass_read_alike(document):
+    form = str(quaymark.SIRI().parse(document))
+    assert form.startswith("Envelope { body: Body(StopMonitoring(")
+    assert ('"\u00d6P\U0001f68c"' in form) == ("\u00d6" in document)
