@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <functional>
 #include <vector>
 
 #include "xml/error.hpp"
@@ -137,25 +137,43 @@ void Reader::for_each_attribute(const Event& start, F&& each) {
     std::string_view s = start.tag;
     std::size_t i = start.name.size();
     if (i == s.size()) return;  // the usual case: no attributes
-    std::vector<Attribute> seen;
-    // Names seen so far; a linear scan for the usual handful, a hash index beyond that.
-    std::unordered_map<std::string_view, std::size_t> index;
+    // Names seen so far: a linear scan for the usual handful; beyond that an open-addressing
+    // table of (name, position), kept at most half full, so that a tag with a great many
+    // attributes costs linear time and a few words per attribute.
+    constexpr std::size_t linear = 16;
+    struct Seen {
+        std::string_view name;
+        std::size_t position;
+    };
+    std::vector<Seen> seen;
+    std::size_t count = 0;
+    auto slot_of = [](const std::vector<Seen>& table, std::string_view name) {
+        std::size_t h = std::hash<std::string_view>{}(name), mask = table.size() - 1;
+        for (std::size_t k = h & mask;; k = (k + 1) & mask)
+            if (table[k].name.data() == nullptr || table[k].name == name) return k;
+    };
     auto check_duplicate = [&](const Attribute& attr) {
-        constexpr std::size_t linear = 16;
-        if (seen.size() == linear)
-            for (const auto& a : seen) index.emplace(a.name, a.position);
         std::size_t previous = std::string_view::npos;
-        if (seen.size() < linear) {
-            for (const auto& a : seen)
-                if (a.name == attr.name) { previous = a.position; break; }
-        } else if (auto it = index.find(attr.name); it != index.end()) {
-            previous = it->second;
+        if (count < linear) {
+            for (std::size_t k = 0; k < count; ++k)
+                if (seen[k].name == attr.name) { previous = seen[k].position; break; }
+            if (previous == std::string_view::npos) seen.push_back({attr.name, attr.position});
+        } else {
+            if (count == linear || 2 * (count + 1) > seen.size()) {
+                std::vector<Seen> grown(count == linear ? 4 * linear : 2 * seen.size());
+                for (const Seen& e : seen)
+                    if (e.name.data() != nullptr) grown[slot_of(grown, e.name)] = e;
+                seen.swap(grown);
+            }
+            std::size_t k = slot_of(seen, attr.name);
+            if (seen[k].name.data() != nullptr) previous = seen[k].position;
+            else seen[k] = {attr.name, attr.position};
         }
         if (previous != std::string_view::npos)
             fail_attribute("position " + std::to_string(attr.position) +
                            ": duplicated attribute, previous declaration at position " +
                            std::to_string(previous));
-        if (seen.size() >= linear) index.emplace(attr.name, attr.position);
+        ++count;
     };
     for (;;) {
         while (i < s.size() && is_ws(s[i])) ++i;
@@ -188,8 +206,7 @@ void Reader::for_each_attribute(const Event& start, F&& each) {
             fail_attribute("position " + std::to_string(s.size()) +
                            ": missing closing quote `" + std::string(1, q) + "` in attribute value");
         attr.raw_value = s.substr(i + 1, close - i - 1);
-        seen.push_back(attr);
-        each(static_cast<const Attribute&>(seen.back()));
+        each(static_cast<const Attribute&>(attr));
         i = close + 1;
     }
 }
