@@ -172,7 +172,8 @@ PyObject* siri_parse(PyObject* self, PyObject* args, PyObject* kwargs) {
         // The document as UTF-8. ASCII text is read where the interpreter keeps it, without a
         // copy; other text is encoded into a copy that lives for this call only, so that no
         // UTF-8 cache stays attached to the caller's string.
-        Ref ascii(PyObject_CallMethod(s, "isascii", nullptr));
+        // str.isascii itself, not a subclass's override of it.
+        Ref ascii(PyObject_CallMethod(reinterpret_cast<PyObject*>(&PyUnicode_Type), "isascii", "O", s));
         if (!ascii) return nullptr;
         Ref utf8;
         std::string_view text;

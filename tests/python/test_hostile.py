@@ -73,6 +73,16 @@ class Text(str):
     def __str__(self):
         raise AssertionError("__str__ called")
 
+    def isascii(self):
+        raise AssertionError("isascii called")
+
+
+class Lying(str):
+    """A str subclass that claims to be ASCII whatever it holds."""
+
+    def isascii(self):
+        return True
+
 
 @pytest.mark.parametrize(
     "argument, type_name",
@@ -94,6 +104,10 @@ def test_an_argument_that_is_not_text(argument, type_name):
 def test_a_str_subclass_is_read_by_its_content():
     assert str(quaymark.SIRI().parse(Text(frame()))) == PLAIN
     assert str(quaymark.SIRI().parse(s=Text(frame()))) == PLAIN
+    accented = frame().replace(">P<", ">\u00e9\U0001F600<")
+    assert str(quaymark.SIRI().parse(Lying(accented))) == PLAIN.replace('"P"', '"\u00e9\U0001F600"')
+    with pytest.raises(UnicodeEncodeError):
+        quaymark.SIRI().parse(Lying(frame() + "\ud800"))
 
 
 @pytest.mark.parametrize("at", [0, 6, len(frame()) // 2, len(frame())])
