@@ -342,3 +342,10 @@ def test_huge_loop_of_calls_keeps_memory_flat():
     growth_kib = int(done.stdout)
     print(f"resident set grew by {growth_kib} KiB over {count} calls")
     assert growth_kib < 4 * 1024
+
+
+def test_huge_text_that_is_no_document():
+    with pytest.raises(ValueError) as caught:
+        quaymark.SIRI().parse("x" * (100 << 20) + "<a/>")
+    message = str(caught.value)
+    assert message == 'invalid type: string "' + "x" * (100 << 20) + '", expected struct Envelope'
