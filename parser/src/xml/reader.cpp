@@ -20,6 +20,15 @@ struct ByteClass {
 };
 constexpr ByteClass kBytes;
 
+// Whether any of the eight bytes of `w` may end a start tag's name: '>' or a byte below '('
+// (white space and the quotes among them). Whole words without one are passed over eight bytes
+// at a time; the byte loop then finds the exact stop.
+bool may_end_name(std::uint64_t w) {
+    constexpr std::uint64_t ones = 0x0101010101010101ull, highs = ones * 0x80;
+    const auto any_below = [&](std::uint64_t v, std::uint64_t n) { return (v - ones * n) & ~v & highs; };
+    return (any_below(w, '(') | any_below(w ^ (ones * '>'), 1)) != 0;
+}
+
 std::string_view trim_start(std::string_view s) {
     std::size_t i = 0;
     while (i < s.size() && is_ws(s[i])) ++i;
@@ -131,7 +140,7 @@ Reader Reader::document(std::string_view input) {
     return r;
 }
 
-Reader::Token Reader::take() {
+inline Reader::Token Reader::take() {
     if (have_pending_) {
         have_pending_ = false;
         return pending_;
@@ -139,7 +148,7 @@ Reader::Token Reader::take() {
     return lex();
 }
 
-Reader::Token Reader::lex() {
+inline Reader::Token Reader::lex() {
     Token t;
     if (pos_ >= in_.size()) {
         t.kind = Tok::Eof;
@@ -268,6 +277,10 @@ Reader::Token Reader::lex_markup() {
     // the tag's first white space.
     const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(p[k]); };
     std::size_t i = lt + 1;
+    for (std::uint64_t w; i + 8 <= n; i += 8) {
+        std::memcpy(&w, p + i, 8);
+        if (may_end_name(w)) break;
+    }
     while (i < n && !kBytes.name_stop[byte(i)]) ++i;
     const bool quote_in_name = i < n && (p[i] == '"' || p[i] == '\'');
     t.name_end = i;
@@ -315,6 +328,23 @@ void Reader::close(std::string_view name) {
 
 Event Reader::text_run(Token cur) {
     std::string& buf = buffers_[buffer_];
+    // The usual run: one piece of character data that a tag ends. The tag is left for the
+    // next event.
+    if (cur.kind == Tok::Chars && cur.end + 1 < in_.size() && in_[cur.end + 1] != '!' && in_[cur.end + 1] != '?') {
+        Event e;
+        std::string_view piece = trim_end(trim_start(in_.substr(cur.begin, cur.end - cur.begin)));
+        if (piece.empty()) return e;  // Eof marks "no text event"
+        e.kind = EventKind::Text;
+        if (plain(piece)) {
+            e.text = piece;
+        } else {
+            buf.clear();
+            unescape(piece, buf);
+            e.text = buf;
+            buffer_ ^= 1;
+        }
+        return e;
+    }
     std::string_view result;
     bool buffered = false;
     bool any = false;
@@ -415,22 +445,6 @@ Event Reader::produce() {
                 return Event{};
         }
     }
-}
-
-const Event& Reader::peek() {
-    if (!have_peeked_) {
-        peeked_ = produce();
-        have_peeked_ = true;
-    }
-    return peeked_;
-}
-
-Event Reader::next() {
-    if (have_peeked_) {
-        have_peeked_ = false;
-        return peeked_;
-    }
-    return produce();
 }
 
 namespace {

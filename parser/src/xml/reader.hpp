@@ -54,8 +54,20 @@ public:
     // A reader over one element's markup that was read (and checked) before.
     static Reader fragment(std::string_view element) { return Reader(element); }
 
-    const Event& peek();
-    Event next();
+    const Event& peek() {
+        if (!have_peeked_) {
+            peeked_ = produce();
+            have_peeked_ = true;
+        }
+        return peeked_;
+    }
+    Event next() {
+        if (have_peeked_) {
+            have_peeked_ = false;
+            return peeked_;
+        }
+        return produce();
+    }
 
     // Consumes everything up to and including the end tag that balances `start` (already
     // consumed). Nothing is expanded and no attribute is examined, but markup is checked.
