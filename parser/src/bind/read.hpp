@@ -8,6 +8,8 @@
 // required field without a value is "missing field".
 #pragma once
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -101,27 +103,67 @@ void read_into(xml::Reader& r, M& member) {
 
 namespace detail {
 
+// A record's element names, each with the position of the field that accepts it, sorted once
+// at compile time from the description: by length, first and last byte packed into one key
+// (which tells most names apart in one comparison), then by field position, so that a name two
+// fields accept goes to the first of them.
+struct FieldName {
+    std::uint32_t key;
+    std::string_view name;
+    std::size_t field;
+};
+
+constexpr std::uint32_t name_key(std::string_view s) {
+    if (s.empty()) return 0;
+    return static_cast<std::uint32_t>(s.size()) << 16 | static_cast<std::uint32_t>(static_cast<unsigned char>(s.front())) << 8 |
+           static_cast<unsigned char>(s.back());
+}
+
+template <class T>
+inline constexpr auto field_names = []<std::size_t... I>(std::index_sequence<I...>) {
+    std::array<FieldName, (std::get<I>(Describe<T>::fields).names.size() + ... + 0)> out{};
+    std::size_t k = 0;
+    (
+        [&] {
+            for (std::string_view n : std::get<I>(Describe<T>::fields).names) out[k++] = {name_key(n), n, I};
+        }(),
+        ...);
+    std::sort(out.begin(), out.end(), [](const FieldName& a, const FieldName& b) {
+        return a.key != b.key ? a.key < b.key : a.field < b.field;
+    });
+    return out;
+}(std::make_index_sequence<field_count<T>>{});
+
+// The position of the field that accepts the element name `key`, or field_count<T> for none.
+template <class T>
+std::size_t find_field(std::string_view key) {
+    const auto& names = field_names<T>;
+    const std::uint32_t k = name_key(key);
+    auto it = std::lower_bound(names.begin(), names.end(), k,
+                               [](const FieldName& e, std::uint32_t v) { return e.key < v; });
+    for (; it != names.end() && it->key == k; ++it)
+        if (it->name == key) return it->field;
+    return field_count<T>;
+}
+
 template <class T, std::size_t I>
-bool try_field([[maybe_unused]] xml::Reader& r, [[maybe_unused]] T& rec, [[maybe_unused]] std::uint64_t& seen,
-               [[maybe_unused]] std::string_view key) {
+void fill_field([[maybe_unused]] xml::Reader& r, [[maybe_unused]] T& rec, [[maybe_unused]] std::uint64_t& seen) {
     constexpr const auto& f = std::get<I>(Describe<T>::fields);
-    if constexpr (std::remove_cvref_t<decltype(f)>::merged) {
-        return false;
-    } else {
-        if (!f.accepts(key)) return false;
+    if constexpr (!std::remove_cvref_t<decltype(f)>::merged) {  // no element fills a merged field
         constexpr std::uint64_t bit = std::uint64_t{1} << I;
         if (seen & bit) fail(duplicate_field(f.names[0]));
         seen |= bit;
         read_into(r, rec.*(std::remove_cvref_t<decltype(f)>::member));
-        return true;
     }
 }
 
+// Fills the field that accepts the element name `key` from the child that is the reader's next
+// event; false when no field does.
 template <class T, std::size_t... I>
 bool dispatch([[maybe_unused]] xml::Reader& r, [[maybe_unused]] T& rec, [[maybe_unused]] std::uint64_t& seen,
-              [[maybe_unused]] std::string_view key,
-              std::index_sequence<I...>) {
-    return (try_field<T, I>(r, rec, seen, key) || ...);
+              std::string_view key, std::index_sequence<I...>) {
+    const std::size_t field = find_field<T>(key);
+    return ((I == field && (fill_field<T, I>(r, rec, seen), true)) || ...);
 }
 
 template <class T, std::size_t I>
