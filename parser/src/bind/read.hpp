@@ -51,6 +51,8 @@ E match_variant(std::string_view text) {
 
 template <class T>
 T read_element(xml::Reader& r, const xml::Event& start);
+template <class T>
+void read_element_into(xml::Reader& r, const xml::Event& start, T& out);
 
 // Reads a value from the child element that is the reader's next event.
 template <class T>
@@ -65,15 +67,16 @@ T read_child(xml::Reader& r) {
 template <class T>
 std::vector<T> read_list(xml::Reader& r) {
     if constexpr (HasOwnListReader<T>) return Describe<T>::read_list(r);
+    // Items are read in place, not built aside and moved in.
     std::vector<T> items;
     xml::Event first = r.next();
     const std::string_view qname = first.name;
-    items.push_back(read_element<T>(r, first));
+    read_element_into(r, first, items.emplace_back());
     for (;;) {
         const xml::Event& ev = r.peek();
         if (ev.kind == xml::EventKind::Start && ev.name == qname) {
             xml::Event s = r.next();
-            items.push_back(read_element<T>(r, s));
+            read_element_into(r, s, items.emplace_back());
         } else if (ev.kind == xml::EventKind::Text) {
             if constexpr (std::is_same_v<T, std::string>) {
                 items.emplace_back(ev.text);
@@ -182,14 +185,13 @@ void check_all_required([[maybe_unused]] std::uint64_t seen, std::index_sequence
 
 }  // namespace detail
 
-// Reads a record by the rules above (start consumed).
+// Reads a record by the rules above (start consumed) into `rec`, which holds no value yet.
 template <Record T>
-T read_record(xml::Reader& r, const xml::Event& start) {
+void read_record_into(xml::Reader& r, const xml::Event& start, T& rec) {
     constexpr std::size_t n = field_count<T>;
     static_assert(n <= 64, "a record has at most 64 fields");
     using Seq = std::make_index_sequence<n>;
     constexpr bool keeps = HasFinish<T>;
-    T rec{};
     std::uint64_t seen = 0;
     [[maybe_unused]] Leftovers left;
     if constexpr (keeps) keep_attributes(start, left);
@@ -201,7 +203,7 @@ T read_record(xml::Reader& r, const xml::Event& start) {
                 r.next();
                 detail::check_all_required<T>(seen, Seq{});
                 if constexpr (keeps) Describe<T>::finish(rec, left);
-                return rec;
+                return;
             case xml::EventKind::Text:
                 if constexpr (keeps) left.push_back(Leftover{Leftover::Kind::Text, "$text", std::string(ev.text), {}});
                 r.next();
@@ -221,6 +223,19 @@ T read_record(xml::Reader& r, const xml::Event& start) {
                 fail_not_closed(start.name);
         }
     }
+}
+
+template <Record T>
+T read_record(xml::Reader& r, const xml::Event& start) {
+    T rec{};
+    read_record_into(r, start, rec);
+    return rec;
+}
+
+template <class T>
+void read_element_into(xml::Reader& r, const xml::Event& start, T& out) {
+    if constexpr (Record<T> && !HasOwnReader<T>) read_record_into(r, start, out);
+    else out = read_element<T>(r, start);
 }
 
 template <class T>
