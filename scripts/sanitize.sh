@@ -11,7 +11,10 @@ cd "$(dirname "$0")/.."
 SHORT=0
 [ "${1:-}" = "--short" ] && SHORT=1
 
-bash scripts/setup.sh
+# Set up unless a previous step (scripts/test.sh in CI) already did.
+if ! { [ -x .venv/bin/python ] && .venv/bin/python -c 'import pytest' 2>/dev/null && dpkg -s libgtest-dev >/dev/null 2>&1; }; then
+  bash scripts/setup.sh
+fi
 
 BUILD=build/sanitize
 cmake -S . -B "$BUILD" -G Ninja -DQUAYMARK_SANITIZE=ON -DQUAYMARK_PYTHON=ON -DQUAYMARK_TESTS=ON \
