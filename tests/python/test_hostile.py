@@ -178,6 +178,10 @@ DEEP_CASES = {
         frame(in_info="<Unknown" + "".join(f' a{i}="v"' for i in range(DEEP)) + "/>"),
         PLAIN,
     ),
+    "a million tiny children of a delivery": (
+        frame(in_delivery="<x/>" * DEEP),
+        f"error: unknown field `x`, {HEADER_NAMES}",
+    ),
     "a million attributes on a delivery": (
         frame(delivery_attributes="".join(f' version{i}="v"' for i in range(DEEP))),
         PLAIN,
@@ -234,6 +238,8 @@ def peak_growth_kib(name):
         ("nested estimated calls", 4),
         ("unknown child of a delivery, kept then rejected", 4),
         ("a million entities", 4),
+        # A kept child is an entry of three words, against four bytes of "<x/>".
+        ("a million tiny children of a delivery", 8),
         # Each attribute that a delivery keeps costs a leftover entry and a slot of the
         # duplicate check, about a hundred bytes against its dozen or so in the document.
         ("a million attributes on a delivery", 16),

@@ -31,18 +31,18 @@ void read_flattened_value(std::string_view markup, M& member) {
 }
 
 template <class G, std::size_t I>
-bool claim(G& group, std::uint64_t& seen, const Leftover& entry, bool& claimed) {
+bool claim(G& group, std::uint64_t& seen, std::string_view key, std::string_view markup, bool& claimed) {
     constexpr const auto& f = std::get<I>(Describe<G>::fields);
     using F = std::remove_cvref_t<decltype(f)>;
     if constexpr (F::merged) {
         return true;
     } else {
-        if (claimed || !f.accepts(entry.key)) return true;
+        if (claimed || !f.accepts(key)) return true;
         claimed = true;
         constexpr std::uint64_t bit = std::uint64_t{1} << I;
         if (seen & bit) return false;
         seen |= bit;
-        read_flattened_value(entry.markup, group.*(F::member));
+        read_flattened_value(markup, group.*(F::member));
         return true;
     }
 }
@@ -50,7 +50,8 @@ bool claim(G& group, std::uint64_t& seen, const Leftover& entry, bool& claimed) 
 template <class G, std::size_t... I>
 bool claim_all(G& group, std::uint64_t& seen, const Leftover& entry, std::index_sequence<I...>) {
     bool claimed = false;
-    return (claim<G, I>(group, seen, entry, claimed) && ...);
+    const std::string_view key = entry.element_key();
+    return (claim<G, I>(group, seen, key, entry.span, claimed) && ...);
 }
 
 template <class G, std::size_t I>

@@ -7,18 +7,34 @@ std::string attribute_key(std::string_view qname) {
     return "@" + std::string(xml::local_name(qname));
 }
 
+std::string_view Leftover::element_key() const {
+    // The markup was read before: reading its start tag again cannot fail.
+    xml::Reader r = xml::Reader::fragment(span);
+    return xml::local_name(r.next().name);
+}
+
+std::string Leftover::key() const {
+    switch (kind) {
+        case Kind::Attribute: return attribute_key(span);
+        case Kind::Text: return "$text";
+        default: return std::string(element_key());
+    }
+}
+
 void keep_attributes(const xml::Event& start, Leftovers& out) {
+    std::string scratch;
     xml::Reader::for_each_attribute(start, [&](const xml::Attribute& a) {
-        Leftover l{Leftover::Kind::Attribute, attribute_key(a.name), {}, {}};
-        xml::unescape(a.raw_value, l.value);
-        out.push_back(std::move(l));
+        if (!xml::plain(a.raw_value)) {
+            scratch.clear();
+            xml::unescape(a.raw_value, scratch);
+        }
+        out.push_back(Leftover{a.name, Leftover::Kind::Attribute});
     });
 }
 
 void keep_element(xml::Reader& r, Leftovers& out) {
     xml::Event start = r.next();
-    std::string_view markup = r.capture(start);
-    out.push_back(Leftover{Leftover::Kind::Element, std::string(xml::local_name(start.name)), {}, markup});
+    out.push_back(Leftover{r.capture(start), Leftover::Kind::Element});
 }
 
 std::optional<std::string> direct_text(std::string_view markup) {

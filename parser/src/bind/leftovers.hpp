@@ -1,13 +1,15 @@
 // Leftover entries: what a record keeps of its element besides its own fields, in document
 // order (attributes first), for a merged part to read after the element's end tag. Child
 // elements are kept as spans of the input, checked in full when kept so that reading them
-// again cannot fail on markup.
+// again cannot fail on markup. An entry is two words and a tag, whatever it stands for, so that
+// a flood of tiny children costs a small multiple of their own size.
 #pragma once
 
+#include <cstdint>
+#include <deque>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "xml/reader.hpp"
 
@@ -15,20 +17,29 @@ namespace quaymark::bind {
 
 struct Leftover {
     enum class Kind : std::uint8_t { Attribute, Text, Element };
+    // Attribute: its qualified name; Element: its whole markup in the input; Text: nothing
+    // (the text was checked when it was read; no reader asks for it).
+    std::string_view span;
     Kind kind;
-    std::string key;          // "@" and the attribute's local name, "$text", or a local name
-    std::string value;        // Attribute and Text: the expanded text
-    std::string_view markup;  // Element: its whole markup in the input
+
+    // An element's key: its local name.
+    std::string_view element_key() const;
+    // The key: "@" and the attribute's local name (a namespace declaration keeps its whole
+    // name), "$text", or the element's local name.
+    std::string key() const;
 };
-using Leftovers = std::vector<Leftover>;
+// A deque grows without copying what it holds, so keeping entries never needs twice their room.
+using Leftovers = std::deque<Leftover>;
 
 // "@" and the attribute's local name; a namespace declaration keeps its whole name.
 std::string attribute_key(std::string_view qname);
 
-// Keeps every attribute of `start` (checked, values expanded).
+// Keeps every attribute of `start` (checked, values expanded to check them).
 void keep_attributes(const xml::Event& start, Leftovers& out);
 // Keeps the child element whose start is the reader's next event, read and checked whole.
 void keep_element(xml::Reader& r, Leftovers& out);
+// Keeps the text the record's element holds directly.
+inline void keep_text(Leftovers& out) { out.push_back(Leftover{{}, Leftover::Kind::Text}); }
 
 // The text standing directly inside a kept element: its last stretch when child elements
 // split it, absent when it holds none.

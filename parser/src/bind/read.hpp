@@ -205,7 +205,7 @@ void read_record_into(xml::Reader& r, const xml::Event& start, T& rec) {
                 if constexpr (keeps) Describe<T>::finish(rec, left);
                 return;
             case xml::EventKind::Text:
-                if constexpr (keeps) left.push_back(Leftover{Leftover::Kind::Text, "$text", std::string(ev.text), {}});
+                if constexpr (keeps) keep_text(left);
                 r.next();
                 break;
             case xml::EventKind::Start: {

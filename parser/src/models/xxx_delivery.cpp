@@ -19,12 +19,13 @@ XxxDelivery read_delivery_header(const bind::Leftovers& entries) {
     XxxDelivery h;
     std::optional<std::string> response_timestamp;
     for (const bind::Leftover& e : entries) {
-        if (e.key.starts_with("@xmlns:siri") || e.key.starts_with("@version")) continue;
+        const std::string key = e.key();
+        if (key.starts_with("@xmlns:siri") || key.starts_with("@version")) continue;
         std::size_t i = 0;
-        while (i < kHeaderNames.size() && kHeaderNames[i] != e.key) ++i;
-        if (i == kHeaderNames.size()) fail(bind::unknown_field(e.key, kHeaderNames));
+        while (i < kHeaderNames.size() && kHeaderNames[i] != key) ++i;
+        if (i == kHeaderNames.size()) fail(bind::unknown_field(key, kHeaderNames));
         // Only child elements carry these keys.
-        std::optional<std::string> text = bind::direct_text(e.markup);
+        std::optional<std::string> text = bind::direct_text(e.span);
         switch (i) {
             case 0: response_timestamp = std::move(text); break;
             case 1: h.request_message_ref = std::move(text); break;
