@@ -209,7 +209,7 @@ void read_record_into(xml::Reader& r, const xml::Event& start, T& rec) {
                 r.next();
                 break;
             case xml::EventKind::Start: {
-                if (!detail::dispatch(r, rec, seen, xml::local_name(ev.name), Seq{})) {
+                if (!detail::dispatch(r, rec, seen, ev.local, Seq{})) {
                     if constexpr (keeps) {
                         keep_element(r, left);
                     } else {

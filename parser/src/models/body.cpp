@@ -47,7 +47,7 @@ Body read_body(xml::Reader& r, const xml::Event& start) {
             case xml::EventKind::Text:
                 reject("$text");
             case xml::EventKind::Start: {
-                std::string_view key = xml::local_name(ev.name);
+                std::string_view key = ev.local;
                 std::size_t row = 0;
                 while (row < kServiceNames.size() && kServiceNames[row] != key) ++row;
                 if (row == kServiceNames.size()) reject(key);

@@ -100,7 +100,7 @@ EstimatedVehicleJourney read_estimated_vehicle_journey(xml::Reader& r, const xml
                 r.next();
                 break;
             case xml::EventKind::Start: {
-                const std::string_view key = xml::local_name(ev.name);
+                const std::string_view key = ev.local;
                 if (key == "EstimatedCall") {
                     j.estimated_calls.push_back(bind::read_child<structures::EstimatedCall>(r));
                 } else if (key == "EstimatedVehicleJourneyCode") {

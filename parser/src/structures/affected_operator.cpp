@@ -39,7 +39,7 @@ void read_wrapper(xml::Reader& r, const xml::Event& start, std::vector<AffectedO
 }  // namespace
 
 AffectedOperatorType read_affected_operator_type(xml::Reader& r, const xml::Event& start) {
-    std::string_view name = xml::local_name(start.name);
+    std::string_view name = start.local;
     if (name == kVariants[0]) {
         r.skip(start);
         return {AffectedOperatorType::AllOperators{}};

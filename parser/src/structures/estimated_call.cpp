@@ -30,7 +30,7 @@ EstimatedCall read_estimated_call(xml::Reader& r, const xml::Event& first) {
                 r.next();
                 break;
             case xml::EventKind::Start: {
-                const std::string_view key = xml::local_name(ev.name);
+                const std::string_view key = ev.local;
                 if (key == "EstimatedCall") {
                     r.abandon(depth);
                     start = r.next();

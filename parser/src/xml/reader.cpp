@@ -1,6 +1,7 @@
 #include "xml/reader.hpp"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 namespace quaymark::xml {
@@ -8,25 +9,52 @@ namespace {
 
 bool is_ws(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
-// The bytes a start tag's scan for its closing '>' must stop at, and those that also end the
-// element's name (which runs to the tag's first white space).
+// The bytes a start tag's scan for its closing '>' must stop at, and those at which the scan of
+// the element's name stops (it runs to the tag's first white space; a ':' in it is noted).
 struct ByteClass {
     bool tag_stop[256] = {};
     bool name_stop[256] = {};
     constexpr ByteClass() {
         for (unsigned char c : {'>', '"', '\''}) tag_stop[c] = name_stop[c] = true;
-        for (unsigned char c : {' ', '\t', '\r', '\n'}) name_stop[c] = true;
+        for (unsigned char c : {' ', '\t', '\r', '\n', ':'}) name_stop[c] = true;
     }
 };
 constexpr ByteClass kBytes;
 
-// Whether any of the eight bytes of `w` may end a start tag's name: '>' or a byte below '('
-// (white space and the quotes among them). Whole words without one are passed over eight bytes
-// at a time; the byte loop then finds the exact stop.
-bool may_end_name(std::uint64_t w) {
+// The bytes of `w` (eight bytes of the input, loaded in memory order) that may end a start
+// tag's name or be the ':' before its local name: '>', ':' or a byte below '(' (white space and
+// the quotes among them), each marked by its high bit. The lowest mark is always a true one, so
+// the first such byte of the word is found at once; later marks may be false.
+std::uint64_t name_stops(std::uint64_t w) {
     constexpr std::uint64_t ones = 0x0101010101010101ull, highs = ones * 0x80;
     const auto any_below = [&](std::uint64_t v, std::uint64_t n) { return (v - ones * n) & ~v & highs; };
-    return (any_below(w, '(') | any_below(w ^ (ones * '>'), 1)) != 0;
+    return any_below(w, '(') | any_below(w ^ (ones * '>'), 1) | any_below(w ^ (ones * ':'), 1);
+}
+
+std::uint64_t load8(const char* p) {
+    std::uint64_t w;
+    std::memcpy(&w, p, 8);
+    return w;
+}
+
+std::uint32_t load4(const char* p) {
+    std::uint32_t w;
+    std::memcpy(&w, p, 4);
+    return w;
+}
+
+// Whether `len` bytes at `a` and at `b` are the same: names are short, and a library call costs
+// more than comparing them in place, a word at a time.
+bool same_bytes(const char* a, const char* b, std::size_t len) {
+    if (len >= 8) {
+        for (std::size_t k = 0; k + 8 < len; k += 8)
+            if (load8(a + k) != load8(b + k)) return false;
+        return load8(a + len - 8) == load8(b + len - 8);  // the last word may overlap the one before
+    }
+    if (len >= 4) return load4(a) == load4(b) && load4(a + len - 4) == load4(b + len - 4);
+    for (std::size_t k = 0; k < len; ++k)
+        if (a[k] != b[k]) return false;
+    return true;
 }
 
 std::string_view trim_start(std::string_view s) {
@@ -140,37 +168,13 @@ Reader Reader::document(std::string_view input) {
     return r;
 }
 
-inline Reader::Token Reader::take() {
-    if (have_pending_) {
-        have_pending_ = false;
-        return pending_;
-    }
-    return lex();
+void Reader::fail_tag_not_closed() {
+    fail(std::string(kSyntax) + "tag not closed: `>` not found before end of input");
 }
 
-inline Reader::Token Reader::lex() {
-    Token t;
-    if (pos_ >= in_.size()) {
-        t.kind = Tok::Eof;
-        return t;
-    }
-    if (in_[pos_] != '<') {
-        const void* lt = std::memchr(in_.data() + pos_, '<', in_.size() - pos_);
-        std::size_t end = lt ? static_cast<std::size_t>(static_cast<const char*>(lt) - in_.data())
-                             : in_.size();
-        t.kind = Tok::Chars;
-        t.begin = pos_;
-        t.end = end;
-        pos_ = end;
-        return t;
-    }
-    return lex_markup();
-}
-
-Reader::Token Reader::lex_markup() {
+Reader::Token Reader::lex_special() {
     Token t;
     const std::size_t lt = pos_;
-    t.offset = lt;
     auto error = [&](std::string msg) {
         t.kind = Tok::Error;
         error_ = std::move(msg);
@@ -242,81 +246,102 @@ Reader::Token Reader::lex_markup() {
         }
         return error(std::string(kSyntax) + "unknown or missed symbol in markup");
     }
-    if (c == '?') {
-        std::size_t from = lt + 2;
-        for (;;) {
-            std::size_t gt = in_.find('>', from);
-            if (gt == std::string_view::npos) break;
-            if (in_[gt - 1] == '?') {
-                if (gt - (lt + 1) > 2) {
-                    t.kind = Tok::PI;
-                    t.begin = lt + 2;
-                    t.end = gt - 1;
-                    pos_ = gt + 1;
-                    return t;
-                }
-                break;
+    // c == '?'
+    std::size_t from = lt + 2;
+    for (;;) {
+        std::size_t gt = in_.find('>', from);
+        if (gt == std::string_view::npos) break;
+        if (in_[gt - 1] == '?') {
+            if (gt - (lt + 1) > 2) {
+                t.kind = Tok::PI;
+                t.begin = lt + 2;
+                t.end = gt - 1;
+                pos_ = gt + 1;
+                return t;
             }
-            from = gt + 1;
+            break;
         }
-        return error(std::string(kSyntax) +
-                     "processing instruction or xml declaration not closed: `?>` not found before end of input");
+        from = gt + 1;
     }
+    return error(std::string(kSyntax) +
+                 "processing instruction or xml declaration not closed: `?>` not found before end of input");
+}
+
+bool Reader::scan_start(Event& e, bool& empty) {
+    // The tag's '>' is the first one outside quotes; the name runs to the tag's first white
+    // space, and the first ':' in it (if any) is noted on the way for the local name.
     const char* p = in_.data();
-    const std::size_t n = in_.size();
-    if (c == '/') {
-        const void* gt = std::memchr(p + lt + 2, '>', n - (lt + 2));
-        if (!gt) return error(std::string(kSyntax) + "tag not closed: `>` not found before end of input");
-        t.kind = Tok::End;
-        t.begin = lt + 2;
-        t.end = static_cast<std::size_t>(static_cast<const char*>(gt) - p);
-        pos_ = t.end + 1;
-        return t;
-    }
-    // A start or empty-element tag: its '>' is the first one outside quotes; the name runs to
-    // the tag's first white space.
+    const std::size_t n = in_.size(), lt = pos_;
     const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(p[k]); };
-    std::size_t i = lt + 1;
-    for (std::uint64_t w; i + 8 <= n; i += 8) {
-        std::memcpy(&w, p + i, 8);
-        if (may_end_name(w)) break;
+    std::size_t i = lt + 1, colon = std::string_view::npos;
+    static_assert(std::endian::native == std::endian::little, "a word's first byte is its lowest");
+    for (;;) {
+        std::uint64_t stops = 0;
+        while (i + 8 <= n && !(stops = name_stops(load8(p + i)))) i += 8;
+        if (stops) i += static_cast<std::size_t>(std::countr_zero(stops)) / 8;
+        else while (i < n && !kBytes.name_stop[byte(i)]) ++i;  // the last few bytes of the input
+        if (i >= n) break;
+        if (p[i] == ':') {
+            if (colon == std::string_view::npos) colon = i;
+            ++i;
+            continue;
+        }
+        if (!kBytes.name_stop[byte(i)]) {  // a byte below '(' that is part of the name
+            ++i;
+            continue;
+        }
+        break;
     }
-    while (i < n && !kBytes.name_stop[byte(i)]) ++i;
     const bool quote_in_name = i < n && (p[i] == '"' || p[i] == '\'');
-    t.name_end = i;
+    std::size_t name_end = i;
     for (;;) {
         while (i < n && !kBytes.tag_stop[byte(i)]) ++i;
         if (i >= n || p[i] == '>') break;
         const void* close = std::memchr(p + i + 1, p[i], n - (i + 1));
         i = close ? static_cast<std::size_t>(static_cast<const char*>(close) - p) + 1 : n;
     }
-    if (i >= n) return error(std::string(kSyntax) + "tag not closed: `>` not found before end of input");
-    t.begin = lt + 1;
-    t.end = i;
-    t.kind = Tok::Start;
-    if (t.end > t.begin && in_[t.end - 1] == '/') {
-        t.kind = Tok::Empty;
-        --t.end;
-    }
+    if (i >= n) return false;
+    const std::size_t begin = lt + 1;
+    std::size_t end = i;
+    empty = end > begin && p[end - 1] == '/';
+    if (empty) --end;
     if (quote_in_name) {
-        t.name_end = t.begin;
-        while (t.name_end < t.end && !is_ws(p[t.name_end])) ++t.name_end;
+        name_end = begin;
+        while (name_end < end && !is_ws(p[name_end])) ++name_end;
     }
-    t.name_end = std::min(t.name_end, t.end);
-    pos_ = i + 1;
-    return t;
-}
-
-Event Reader::start_event(const Token& t) const {
-    Event e;
+    name_end = std::min(name_end, end);
     e.kind = EventKind::Start;
-    e.tag = in_.substr(t.begin, t.end - t.begin);
-    e.name = in_.substr(t.begin, t.name_end - t.begin);
-    e.offset = t.offset;
-    return e;
+    e.name = in_.substr(begin, name_end - begin);
+    if (quote_in_name) e.local = local_name(e.name);  // a ':' past the quote was not noted
+    else if (colon < name_end) e.local = in_.substr(colon + 1, name_end - (colon + 1));
+    else e.local = e.name;
+    e.tag = in_.substr(begin, end - begin);
+    e.text = {};
+    e.offset = lt;
+    pos_ = i + 1;
+    return true;
 }
 
-void Reader::close(std::string_view name) {
+inline void Reader::start_tag(Event& e, bool& empty) {
+    if (!scan_start(e, empty)) fail_tag_not_closed();
+}
+
+std::string_view Reader::end_tag() {
+    const char* p = in_.data();
+    const std::size_t n = in_.size(), from = pos_ + 2;
+    // The usual end tag: the innermost open element's name right after "</", then '>'.
+    if (!open_.empty()) {
+        const std::string_view open = open_.back();
+        if (from + open.size() < n && p[from + open.size()] == '>' && same_bytes(p + from, open.data(), open.size())) {
+            open_.pop_back();
+            pos_ = from + open.size() + 1;
+            return open;
+        }
+    }
+    const void* gt = std::memchr(p + from, '>', n - from);
+    if (!gt) fail_tag_not_closed();
+    const std::size_t end = static_cast<std::size_t>(static_cast<const char*>(gt) - p);
+    const std::string_view name = trim_end(in_.substr(from, end - from));
     if (open_.empty())
         fail(std::string(kIllFormed) + "close tag `</" + std::string(name) +
              ">` does not match any open tag");
@@ -324,27 +349,34 @@ void Reader::close(std::string_view name) {
         fail(std::string(kIllFormed) + "expected `</" + std::string(open_.back()) + ">`, but `</" +
              std::string(name) + ">` was found");
     open_.pop_back();
+    pos_ = end + 1;
+    return name;
 }
 
-Event Reader::text_run(Token cur) {
+bool Reader::text_run(Token cur, Event& e) {
     std::string& buf = buffers_[buffer_];
+    const auto make = [&](std::string_view text) {
+        e.kind = EventKind::Text;
+        e.name = e.local = e.tag = {};
+        e.text = text;
+        e.offset = 0;
+        return true;
+    };
     // The usual run: one piece of character data that a tag ends. The tag is left for the
     // next event.
     if (cur.kind == Tok::Chars && cur.end + 1 < in_.size() && in_[cur.end + 1] != '!' && in_[cur.end + 1] != '?') {
-        Event e;
         std::string_view piece = trim_end(trim_start(in_.substr(cur.begin, cur.end - cur.begin)));
-        if (piece.empty()) return e;  // Eof marks "no text event"
-        e.kind = EventKind::Text;
-        if (plain(piece)) {
-            e.text = piece;
-        } else {
-            buf.clear();
-            unescape(piece, buf);
-            e.text = buf;
-            buffer_ ^= 1;
-        }
-        return e;
+        if (piece.empty()) return false;
+        if (plain(piece)) return make(piece);
+        buf.clear();
+        unescape(piece, buf);
+        buffer_ ^= 1;
+        return make(buf);
     }
+    // A run of pieces: character data and CDATA sections, with comments and processing
+    // instructions between them passed over. What ends the run (a tag, a DOCTYPE declaration,
+    // the end of the input, or markup that does not lex) is left unconsumed for the next event,
+    // so that its fault surfaces only when it is read.
     std::string_view result;
     bool buffered = false;
     bool any = false;
@@ -363,10 +395,30 @@ Event Reader::text_run(Token cur) {
         }
         any = true;
     };
+    // The piece at pos_, consumed; false, with nothing consumed, when no piece is there.
+    auto next_piece = [&](Token& t) {
+        for (;;) {
+            const std::size_t mark = pos_;
+            if (pos_ >= in_.size()) return false;
+            if (in_[pos_] != '<') {
+                const void* lt = std::memchr(in_.data() + pos_, '<', in_.size() - pos_);
+                t.kind = Tok::Chars;
+                t.begin = pos_;
+                t.end = lt ? static_cast<std::size_t>(static_cast<const char*>(lt) - in_.data()) : in_.size();
+                pos_ = t.end;
+                return true;
+            }
+            if (pos_ + 1 < in_.size() && in_[pos_ + 1] != '!' && in_[pos_ + 1] != '?') return false;  // a tag
+            t = lex_special();
+            if (t.kind == Tok::Comment || t.kind == Tok::PI) continue;
+            if (t.kind == Tok::CData) return true;
+            pos_ = mark;
+            return false;
+        }
+    };
     for (;;) {
-        Token nxt = lex();
-        while (nxt.kind == Tok::Comment || nxt.kind == Tok::PI) nxt = lex();
-        const bool last = !(nxt.kind == Tok::Chars || nxt.kind == Tok::CData);
+        Token nxt;
+        const bool last = !next_piece(nxt);
         if (cur.kind == Tok::Chars) {
             std::string_view piece = in_.substr(cur.begin, cur.end - cur.begin);
             if (first) piece = trim_start(piece);
@@ -376,74 +428,66 @@ Event Reader::text_run(Token cur) {
             append(in_.substr(cur.begin, cur.end - cur.begin), false);
         }
         first = false;
-        if (last) {
-            pending_ = nxt;
-            have_pending_ = true;
-            break;
-        }
+        if (last) break;
         cur = nxt;
     }
-    Event e;
-    if (!any) return e;  // Eof marks "no text event"
-    e.kind = EventKind::Text;
-    if (buffered) {
-        e.text = buf;
-        buffer_ ^= 1;
-    } else {
-        e.text = result;
-    }
-    return e;
+    if (!any) return false;
+    if (!buffered) return make(result);
+    buffer_ ^= 1;
+    return make(buf);
 }
 
-Event Reader::produce() {
+void Reader::produce(Event& e) {
     if (pending_end_) {
         pending_end_ = false;
-        Event e;
         e.kind = EventKind::End;
         e.name = pending_end_name_;
-        return e;
+        e.local = e.tag = e.text = {};
+        e.offset = 0;
+        return;
     }
+    const char* p = in_.data();
+    const std::size_t n = in_.size();
     for (;;) {
-        Token t = take();
-        switch (t.kind) {
-            case Tok::Error:
-                fail(std::move(error_));
-            case Tok::Start: {
-                Event e = start_event(t);
-                open_.push_back(e.name);
-                return e;
-            }
-            case Tok::Empty: {
-                Event e = start_event(t);
-                pending_end_ = true;
-                pending_end_name_ = e.name;
-                return e;
-            }
-            case Tok::End: {
-                std::string_view name = trim_end(in_.substr(t.begin, t.end - t.begin));
-                close(name);
-                if (!abandoned_.empty() && abandoned_.back() == open_.size() + 1) {
-                    abandoned_.pop_back();
-                    continue;
-                }
-                Event e;
-                e.kind = EventKind::End;
-                e.name = name;
-                return e;
-            }
-            case Tok::Chars:
-            case Tok::CData: {
-                Event e = text_run(t);
-                if (e.kind == EventKind::Text) return e;
-                continue;
-            }
-            case Tok::Comment:
-            case Tok::PI:
-            case Tok::DocType:
-                continue;
-            case Tok::Eof:
-                return Event{};
+        if (pos_ >= n) {
+            e = Event{};
+            return;
         }
+        if (p[pos_] != '<') {
+            const void* lt = std::memchr(p + pos_, '<', n - pos_);
+            Token t{Tok::Chars, pos_, lt ? static_cast<std::size_t>(static_cast<const char*>(lt) - p) : n};
+            pos_ = t.end;
+            if (text_run(t, e)) return;
+            continue;
+        }
+        const char c = pos_ + 1 < n ? p[pos_ + 1] : '\0';
+        if (c == '/') {
+            const std::string_view name = end_tag();
+            if (!abandoned_.empty() && abandoned_.back() == open_.size() + 1) {
+                abandoned_.pop_back();
+                continue;
+            }
+            e.kind = EventKind::End;
+            e.name = name;
+            e.local = e.tag = e.text = {};
+            e.offset = 0;
+            return;
+        }
+        if (c == '!' || c == '?' || c == '\0') {
+            const Token t = lex_special();
+            if (t.kind == Tok::Error) fail(std::move(error_));
+            if (t.kind == Tok::CData && text_run(t, e)) return;
+            continue;
+        }
+        bool empty;
+        start_tag(e, empty);
+        if (empty) {
+            pending_end_ = true;
+            pending_end_name_ = e.name;
+        } else {
+            open_.push_back(e.name);
+        }
+        return;
     }
 }
 
@@ -459,25 +503,30 @@ std::string_view Reader::skip(const Event& start) {
         pending_end_ = false;
         return in_.substr(start.offset, pos_ - start.offset);
     }
+    const char* p = in_.data();
+    const std::size_t n = in_.size();
     std::size_t depth = 1;
+    Event inner;  // the start tags inside, scanned only for their names
     for (;;) {
-        Token t = take();
-        switch (t.kind) {
-            case Tok::Error:
-                fail(std::move(error_));
-            case Tok::Start: {
-                open_.push_back(in_.substr(t.begin, t.name_end - t.begin));
+        if (pos_ >= n) fail_unclosed(start.name);
+        if (p[pos_] != '<') {
+            const void* lt = std::memchr(p + pos_, '<', n - pos_);
+            pos_ = lt ? static_cast<std::size_t>(static_cast<const char*>(lt) - p) : n;
+            continue;
+        }
+        const char c = pos_ + 1 < n ? p[pos_ + 1] : '\0';
+        if (c == '/') {
+            end_tag();
+            if (--depth == 0) return in_.substr(start.offset, pos_ - start.offset);
+        } else if (c == '!' || c == '?' || c == '\0') {
+            if (lex_special().kind == Tok::Error) fail(std::move(error_));
+        } else {
+            bool empty;
+            start_tag(inner, empty);
+            if (!empty) {
+                open_.push_back(inner.name);
                 ++depth;
-                break;
             }
-            case Tok::End:
-                close(trim_end(in_.substr(t.begin, t.end - t.begin)));
-                if (--depth == 0) return in_.substr(start.offset, pos_ - start.offset);
-                break;
-            case Tok::Eof:
-                fail_unclosed(start.name);
-            default:
-                break;
         }
     }
 }
@@ -495,7 +544,7 @@ std::string_view Reader::capture(const Event& start) {
     expand_attributes(start);
     std::size_t depth = 1;
     for (;;) {
-        Event e = next();
+        const Event& e = next();
         switch (e.kind) {
             case EventKind::Start:
                 expand_attributes(e);

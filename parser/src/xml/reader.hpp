@@ -23,6 +23,9 @@ struct Event {
     EventKind kind = EventKind::Eof;
     // Start and End: the qualified name as written.
     std::string_view name;
+    // Start: the local name (everything after the name's first ':'), found while the name is
+    // scanned.
+    std::string_view local;
     // Start: everything between '<' and '>' (without the '/' of an empty-element tag).
     std::string_view tag;
     // Text: the run after trimming and expansion. Valid until the reader produces the
@@ -54,19 +57,20 @@ public:
     // A reader over one element's markup that was read (and checked) before.
     static Reader fragment(std::string_view element) { return Reader(element); }
 
+    // The next event, left to be consumed. The reference stays valid until the next call of
+    // peek or next.
     const Event& peek() {
         if (!have_peeked_) {
-            peeked_ = produce();
+            produce(peeked_);
             have_peeked_ = true;
         }
         return peeked_;
     }
-    Event next() {
-        if (have_peeked_) {
-            have_peeked_ = false;
-            return peeked_;
-        }
-        return produce();
+    // Consumes the next event. The reference stays valid until the next call of peek or next.
+    const Event& next() {
+        if (!have_peeked_) produce(peeked_);
+        have_peeked_ = false;
+        return peeked_;
     }
 
     // Consumes everything up to and including the end tag that balances `start` (already
@@ -103,28 +107,33 @@ public:
 private:
     explicit Reader(std::string_view input) : in_(input) {}
 
-    enum class Tok : std::uint8_t { Start, Empty, End, Chars, CData, Comment, PI, DocType, Eof, Error };
-    // A plain value: an Error token's message waits in `error_`.
+    // Markup other than element tags, and character data. Tags are scanned straight into the
+    // event they make; everything else is first lexed into a token, which never throws: a fault
+    // is an Error token whose message waits in `error_`.
+    enum class Tok : std::uint8_t { Chars, CData, Comment, PI, DocType, Error };
     struct Token {
-        Tok kind = Tok::Eof;
-        std::size_t begin = 0, end = 0;  // content; for tags: between '<' and '>'
-        std::size_t offset = 0;          // position of '<'
-        std::size_t name_end = 0;        // Start and Empty: just past the element's name
+        Tok kind = Tok::Error;
+        std::size_t begin = 0, end = 0;  // the content
     };
 
-    Token lex();
-    Token take();
-    Token lex_markup();
-    Event produce();
-    Event text_run(Token first);
-    Event start_event(const Token& t) const;
-    void close(std::string_view name);
+    // The markup at pos_ that begins "<!" or "<?" (or a '<' that ends the input); pos_ moves
+    // past it (to the end of the input on an error).
+    Token lex_special();
+    // The start or empty-element tag whose '<' is at pos_, as a Start event; pos_ moves past
+    // it. False, with nothing consumed, when no '>' closes it.
+    bool scan_start(Event& e, bool& empty);
+    void start_tag(Event& e, bool& empty);
+    // Consumes the end tag at pos_ and closes the innermost open element with it; returns its
+    // name.
+    std::string_view end_tag();
+    // A text run beginning with `first` (already consumed); false when it is white space only.
+    bool text_run(Token first, Event& e);
+    void produce(Event& e);
+    [[noreturn]] void fail_tag_not_closed();
 
     std::string_view in_;
     std::size_t pos_ = 0;
     std::string error_;  // the message of the last Error token
-    bool have_pending_ = false;
-    Token pending_;
     bool pending_end_ = false;  // the End of an empty-element tag is due
     std::string_view pending_end_name_;
     bool have_peeked_ = false;
