@@ -63,6 +63,22 @@ std::size_t next_name_stop(const char* p, std::size_t i, std::size_t n) {
     return n;
 }
 
+// The first '<' or '&' at or after `i`; `n` when there is none. Text runs are mostly short, and
+// one pass for both bytes in place costs less than a library search for each.
+std::size_t next_lt_or_amp(const char* p, std::size_t i, std::size_t n) {
+#if defined(__SSE2__)
+    const __m128i lt = _mm_set1_epi8('<'), amp = _mm_set1_epi8('&');
+    for (; i + 16 <= n; i += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+        if (const int bits = _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, lt), _mm_cmpeq_epi8(v, amp))))
+            return i + static_cast<std::size_t>(std::countr_zero(static_cast<unsigned>(bits)));
+    }
+#endif
+    for (; i < n; ++i)
+        if (p[i] == '<' || p[i] == '&') return i;
+    return n;
+}
+
 std::uint32_t load4(const char* p) {
     std::uint32_t w;
     std::memcpy(&w, p, 4);
@@ -389,7 +405,7 @@ bool Reader::text_run(Token cur, Event& e) {
     if (cur.kind == Tok::Chars && cur.end + 1 < in_.size() && in_[cur.end + 1] != '!' && in_[cur.end + 1] != '?') {
         std::string_view piece = trim_end(trim_start(in_.substr(cur.begin, cur.end - cur.begin)));
         if (piece.empty()) return false;
-        if (plain(piece)) return make(piece);
+        if (cur.plain || plain(piece)) return make(piece);
         buf.clear();
         unescape(piece, buf);
         buffer_ ^= 1;
@@ -476,8 +492,14 @@ void Reader::produce(Event& e) {
             return;
         }
         if (p[pos_] != '<') {
-            const void* lt = std::memchr(p + pos_, '<', n - pos_);
-            Token t{Tok::Chars, pos_, lt ? static_cast<std::size_t>(static_cast<const char*>(lt) - p) : n};
+            Token t{Tok::Chars, pos_, pos_};
+            t.plain = true;
+            for (;;) {
+                t.end = next_lt_or_amp(p, t.end, n);
+                if (t.end == n || p[t.end] == '<') break;
+                t.plain = false;
+                ++t.end;
+            }
             pos_ = t.end;
             if (text_run(t, e)) return;
             continue;

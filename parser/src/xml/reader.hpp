@@ -114,6 +114,7 @@ private:
     struct Token {
         Tok kind = Tok::Error;
         std::size_t begin = 0, end = 0;  // the content
+        bool plain = false;              // known to hold no '&'
     };
 
     // The markup at pos_ that begins "<!" or "<?" (or a '<' that ends the input); pos_ moves
