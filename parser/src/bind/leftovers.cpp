@@ -10,7 +10,7 @@ std::string attribute_key(std::string_view qname) {
 std::string_view Leftover::element_key() const {
     // The markup was read before: reading its start tag again cannot fail.
     xml::Reader r = xml::Reader::fragment(span);
-    return xml::local_name(r.next().name);
+    return r.next().local;
 }
 
 std::string Leftover::key() const {
