@@ -21,21 +21,37 @@ std::string Leftover::key() const {
     }
 }
 
-void keep_attributes(const xml::Event& start, Leftovers& out) {
+namespace {
+
+void keep(KeptEntries& out, Leftover entry) {
+    if (!out) out.emplace();
+    out->push_back(entry);
+}
+
+}  // namespace
+
+const Leftovers& entries_of(const KeptEntries& kept) {
+    static const Leftovers none;
+    return kept ? *kept : none;
+}
+
+void keep_attributes(const xml::Event& start, KeptEntries& out) {
     std::string scratch;
     xml::Reader::for_each_attribute(start, [&](const xml::Attribute& a) {
         if (!xml::plain(a.raw_value)) {
             scratch.clear();
             xml::unescape(a.raw_value, scratch);
         }
-        out.push_back(Leftover{a.name, Leftover::Kind::Attribute});
+        keep(out, Leftover{a.name, Leftover::Kind::Attribute});
     });
 }
 
-void keep_element(xml::Reader& r, Leftovers& out) {
+void keep_element(xml::Reader& r, KeptEntries& out) {
     xml::Event start = r.next();
-    out.push_back(Leftover{r.capture(start), Leftover::Kind::Element});
+    keep(out, Leftover{r.capture(start), Leftover::Kind::Element});
 }
+
+void keep_text(KeptEntries& out) { keep(out, Leftover{{}, Leftover::Kind::Text}); }
 
 std::optional<std::string> direct_text(std::string_view markup) {
     xml::Reader r = xml::Reader::fragment(markup);

@@ -30,16 +30,21 @@ struct Leftover {
 };
 // A deque grows without copying what it holds, so keeping entries never needs twice their room.
 using Leftovers = std::deque<Leftover>;
+// The entries of a record being read, made at the first one: even an empty deque allocates,
+// and most records keep nothing.
+using KeptEntries = std::optional<Leftovers>;
+// The entries kept, none when nothing was.
+const Leftovers& entries_of(const KeptEntries& kept);
 
 // "@" and the attribute's local name; a namespace declaration keeps its whole name.
 std::string attribute_key(std::string_view qname);
 
 // Keeps every attribute of `start` (checked, values expanded to check them).
-void keep_attributes(const xml::Event& start, Leftovers& out);
+void keep_attributes(const xml::Event& start, KeptEntries& out);
 // Keeps the child element whose start is the reader's next event, read and checked whole.
-void keep_element(xml::Reader& r, Leftovers& out);
+void keep_element(xml::Reader& r, KeptEntries& out);
 // Keeps the text the record's element holds directly.
-inline void keep_text(Leftovers& out) { out.push_back(Leftover{{}, Leftover::Kind::Text}); }
+void keep_text(KeptEntries& out);
 
 // The text standing directly inside a kept element: its last stretch when child elements
 // split it, absent when it holds none.

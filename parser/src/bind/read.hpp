@@ -193,7 +193,7 @@ void read_record_into(xml::Reader& r, const xml::Event& start, T& rec) {
     using Seq = std::make_index_sequence<n>;
     constexpr bool keeps = HasFinish<T>;
     std::uint64_t seen = 0;
-    [[maybe_unused]] Leftovers left;
+    [[maybe_unused]] KeptEntries left;
     if constexpr (keeps) keep_attributes(start, left);
     else xml::Reader::check_attributes(start);
     for (;;) {
@@ -202,7 +202,7 @@ void read_record_into(xml::Reader& r, const xml::Event& start, T& rec) {
             case xml::EventKind::End:
                 r.next();
                 detail::check_all_required<T>(seen, Seq{});
-                if constexpr (keeps) Describe<T>::finish(rec, left);
+                if constexpr (keeps) Describe<T>::finish(rec, entries_of(left));
                 return;
             case xml::EventKind::Text:
                 if constexpr (keeps) keep_text(left);
