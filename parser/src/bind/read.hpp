@@ -61,6 +61,14 @@ T read_child(xml::Reader& r) {
     return read_element<T>(r, start);
 }
 
+// Reads a value from the child element that is the reader's next event into `out`, which
+// holds no value yet.
+template <class T>
+void read_child_into(xml::Reader& r, T& out) {
+    xml::Event start = r.next();
+    read_element_into(r, start, out);
+}
+
 // Reads the run of consecutive siblings with the qualified name of the next event, each one
 // item; a text run between items is an item of a list of text and an error otherwise. An item
 // type with a list reader of its own reads the whole field itself.
@@ -90,17 +98,18 @@ std::vector<T> read_list(xml::Reader& r) {
     }
 }
 
-// Reads a field's value into `member` by the multiplicity its type gives.
+// Reads a field's value into `member`, which holds no value yet, by the multiplicity its type
+// gives. A single value is read in place, not built aside and moved in.
 template <class M>
 void read_into(xml::Reader& r, M& member) {
     if constexpr (is_optional_v<M>) {
         using X = typename M::value_type;
         if constexpr (is_vector_v<X>) member = read_list<typename X::value_type>(r);
-        else member = read_child<X>(r);
+        else read_child_into(r, member.emplace());
     } else if constexpr (is_vector_v<M>) {
         member = read_list<typename M::value_type>(r);
     } else {
-        member = read_child<M>(r);
+        read_child_into(r, member);
     }
 }
 
@@ -235,6 +244,7 @@ T read_record(xml::Reader& r, const xml::Event& start) {
 template <class T>
 void read_element_into(xml::Reader& r, const xml::Event& start, T& out) {
     if constexpr (Record<T> && !HasOwnReader<T>) read_record_into(r, start, out);
+    else if constexpr (std::is_same_v<T, std::string>) out.assign(read_text_view(r, start));
     else out = read_element<T>(r, start);
 }
 
