@@ -3,20 +3,21 @@
 namespace quaymark::bind {
 
 std::string_view read_text_view(xml::Reader& r, const xml::Event& start) {
-    xml::Event ev = r.next();
+    // The events are looked at where the reader holds them, not copied.
+    const xml::Event* ev = &r.next();
     std::string_view text;
-    if (ev.kind == xml::EventKind::Text) {
-        text = ev.text;
-        ev = r.next();
-        if (ev.kind == xml::EventKind::Text)
+    if (ev->kind == xml::EventKind::Text) {
+        text = ev->text;
+        ev = &r.next();
+        if (ev->kind == xml::EventKind::Text)
             fail("ill-formed document: a DOCTYPE declaration splits the text of `" +
                  std::string(start.name) + "`");
     }
-    switch (ev.kind) {
+    switch (ev->kind) {
         case xml::EventKind::End:
             return text;
         case xml::EventKind::Start:
-            fail(unexpected_start(ev.name));
+            fail(unexpected_start(ev->name));
         default:
             fail_not_closed(start.name);
     }

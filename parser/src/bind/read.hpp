@@ -148,7 +148,7 @@ inline constexpr auto field_names = []<std::size_t... I>(std::index_sequence<I..
 
 // The position of the field that accepts the element name `key`, or field_count<T> for none.
 template <class T>
-std::size_t find_field(std::string_view key) {
+constexpr std::size_t find_field(std::string_view key) {
     const auto& names = field_names<T>;
     const std::uint32_t k = name_key(key);
     auto it = std::lower_bound(names.begin(), names.end(), k,
@@ -156,6 +156,31 @@ std::size_t find_field(std::string_view key) {
     for (; it != names.end() && it->key == k; ++it)
         if (it->name == key) return it->field;
     return field_count<T>;
+}
+
+// Children mostly come in the order of the fields, so the field after the last one filled is
+// tried first, by its first element name, before the lookup. The names by field position (one
+// past the last field expects nothing); a name is left empty where it would not lead to its
+// field (a merged field, or an earlier field that accepts the same name).
+template <class T>
+inline constexpr auto expected_names = []<std::size_t... I>(std::index_sequence<I...>) {
+    std::array<std::string_view, sizeof...(I) + 1> out{};
+    (
+        [&] {
+            const auto& names = std::get<I>(Describe<T>::fields).names;
+            if constexpr (names.size() > 0)
+                if (find_field<T>(names[0]) == I) out[I] = names[0];
+        }(),
+        ...);
+    return out;
+}(std::make_index_sequence<field_count<T>>{});
+
+// The position of the field that accepts the element name `key`, `expected` tried first.
+template <class T>
+std::size_t find_field_from(std::size_t expected, std::string_view key) {
+    const std::string_view name = expected_names<T>[expected];
+    if (!name.empty() && name == key) return expected;
+    return find_field<T>(key);
 }
 
 template <class T, std::size_t I>
@@ -169,13 +194,19 @@ void fill_field([[maybe_unused]] xml::Reader& r, [[maybe_unused]] T& rec, [[mayb
     }
 }
 
+// Fills the field at position `field` from the child that is the reader's next event; false when
+// there is no such field.
+template <class T, std::size_t... I>
+bool fill_at([[maybe_unused]] xml::Reader& r, [[maybe_unused]] T& rec, [[maybe_unused]] std::uint64_t& seen,
+             std::size_t field, std::index_sequence<I...>) {
+    return ((I == field && (fill_field<T, I>(r, rec, seen), true)) || ...);
+}
+
 // Fills the field that accepts the element name `key` from the child that is the reader's next
 // event; false when no field does.
 template <class T, std::size_t... I>
-bool dispatch([[maybe_unused]] xml::Reader& r, [[maybe_unused]] T& rec, [[maybe_unused]] std::uint64_t& seen,
-              std::string_view key, std::index_sequence<I...>) {
-    const std::size_t field = find_field<T>(key);
-    return ((I == field && (fill_field<T, I>(r, rec, seen), true)) || ...);
+bool dispatch(xml::Reader& r, T& rec, std::uint64_t& seen, std::string_view key, std::index_sequence<I...> seq) {
+    return fill_at(r, rec, seen, find_field<T>(key), seq);
 }
 
 template <class T, std::size_t I>
@@ -202,6 +233,7 @@ void read_record_into(xml::Reader& r, const xml::Event& start, T& rec) {
     using Seq = std::make_index_sequence<n>;
     constexpr bool keeps = HasFinish<T>;
     std::uint64_t seen = 0;
+    std::size_t expected = 0;  // the position after the field filled last
     [[maybe_unused]] KeptEntries left;
     if constexpr (keeps) keep_attributes(start, left);
     else xml::Reader::check_attributes(start);
@@ -218,7 +250,10 @@ void read_record_into(xml::Reader& r, const xml::Event& start, T& rec) {
                 r.next();
                 break;
             case xml::EventKind::Start: {
-                if (!detail::dispatch(r, rec, seen, ev.local, Seq{})) {
+                const std::size_t field = detail::find_field_from<T>(expected, ev.local);
+                if (detail::fill_at(r, rec, seen, field, Seq{})) {
+                    expected = field + 1;
+                } else {
                     if constexpr (keeps) {
                         keep_element(r, left);
                     } else {
