@@ -33,6 +33,13 @@ struct Probe {
 
 struct Empty {};
 
+// Two fields accept "Shared": the first of them takes it.
+struct Shared {
+    std::optional<std::string> first;
+    std::optional<std::string> second;
+    std::optional<std::string> third;
+};
+
 }  // namespace probe
 
 template <>
@@ -53,6 +60,17 @@ template <>
 struct quaymark::bind::Describe<probe::Empty> {
     static constexpr std::string_view name = "Empty";
     static constexpr std::tuple<> fields{};
+};
+
+template <>
+struct quaymark::bind::Describe<probe::Shared> {
+    using T = probe::Shared;
+    static constexpr std::string_view name = "Shared";
+    static constexpr auto fields = std::tuple{
+        field<&T::first>("first", "First", "Shared"),
+        field<&T::second>("second", "Shared"),
+        field<&T::third>("third", "Third"),
+    };
 };
 
 template <>
@@ -162,6 +180,19 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"<P><T>x", "ERROR: ill-formed document: start tag not closed: `</T>` not found before end of input"},
         Case{"<P><U><V>", "ERROR: ill-formed document: start tag not closed: `</U>` not found before end of input"},
         Case{"<P><A><B></A></P>", "ERROR: ill-formed document: expected `</B>`, but `</A>` was found"}));
+
+// Children in any order reach their fields, and a name two fields accept always goes to the first
+// of them, whichever field was filled last.
+TEST(Binding, FieldOrderAndSharedNames) {
+    const Case cases[] = {
+        {"<S><Third>c</Third><First>a</First></S>", "Shared { first: Some(\"a\"), second: None, third: Some(\"c\") }"},
+        {"<S><Shared>b</Shared><Third>c</Third></S>", "Shared { first: Some(\"b\"), second: None, third: Some(\"c\") }"},
+        {"<S><First>a</First><Shared>b</Shared></S>", "ERROR: duplicate field `First`"},
+        {"<S><Third>c</Third><Third>d</Third></S>", "ERROR: duplicate field `Third`"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(read<probe::Shared>(c.doc), c.expected) << c.doc;
+    EXPECT_EQ(read<probe::Probe>("<P><Req>r</Req><Count>1</Count><T>t</T><Req>s</Req></P>"), "ERROR: duplicate field `Req`");
+}
 
 TEST(Binding, RecordWithoutFieldsSkipsEverythingAndRendersItsName) {
     EXPECT_EQ(read<probe::Empty>("<E a='1'>text<B><B/>&bogus;</B><C/><C/></E>"), "Empty");
