@@ -13,29 +13,17 @@ namespace {
 
 bool is_ws(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
-// The bytes a start tag's scan for its closing '>' must stop at, and those at which the scan of
-// the element's name stops (it runs to the tag's first white space; a ':' in it is noted).
-struct ByteClass {
-    bool tag_stop[256] = {};
-    bool name_stop[256] = {};
-    constexpr ByteClass() {
-        for (unsigned char c : {'>', '"', '\''}) tag_stop[c] = name_stop[c] = true;
-        for (unsigned char c : {' ', '\t', '\r', '\n', ':'}) name_stop[c] = true;
-    }
-};
-constexpr ByteClass kBytes;
-
 std::uint64_t load8(const char* p) {
     std::uint64_t w;
     std::memcpy(&w, p, 8);
     return w;
 }
 
-// The first byte at or after `i` that may end a start tag's name or be the ':' before its local
-// name: '>', ':' or a byte below '(' (white space and the quotes among them, but also a few bytes
-// a name may hold, which the caller passes over); `n` when there is none. Names are passed over
-// sixteen bytes at a time where the processor offers it, else eight.
-std::size_t next_name_stop(const char* p, std::size_t i, std::size_t n) {
+// The first byte at or after `i` that a start tag's scan must look at: '>', ':' or a byte below
+// '(' (white space and the quotes among them, but also a few bytes a name may hold, which the
+// caller passes over); `n` when there is none. Names and attributes are passed over sixteen bytes
+// at a time where the processor offers it, else eight.
+std::size_t next_tag_stop(const char* p, std::size_t i, std::size_t n) {
 #if defined(__SSE2__)
     const __m128i below = _mm_set1_epi8('(' - 1), gt = _mm_set1_epi8('>'), colon = _mm_set1_epi8(':');
     for (; i + 16 <= n; i += 16) {
@@ -310,40 +298,36 @@ Reader::Token Reader::lex_special() {
 }
 
 bool Reader::scan_start(Event& e, bool& empty) {
-    // The tag's '>' is the first one outside quotes; the name runs to the tag's first white
-    // space, and the first ':' in it (if any) is noted on the way for the local name.
+    // One pass over the tag: its '>' is the first one outside quotes; the name runs to the tag's
+    // first white space, quote or '>', and the first ':' in it is noted on the way for the local
+    // name.
     const char* p = in_.data();
-    const std::size_t n = in_.size(), lt = pos_;
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(p[k]); };
-    std::size_t i = lt + 1, colon = std::string_view::npos;
-    for (;;) {
-        i = next_name_stop(p, i, n);
-        if (i >= n) break;
-        if (p[i] == ':') {
-            if (colon == std::string_view::npos) colon = i;
-            ++i;
-            continue;
+    const std::size_t n = in_.size(), lt = pos_, begin = lt + 1;
+    std::size_t i = begin, name_end = std::string_view::npos, colon = std::string_view::npos;
+    bool quote_in_name = false;
+    for (;; ++i) {
+        i = next_tag_stop(p, i, n);
+        if (i >= n) return false;
+        const char c = p[i];
+        if (c == '>') break;
+        if (c == '"' || c == '\'') {
+            if (name_end == std::string_view::npos) {
+                name_end = i;
+                quote_in_name = true;
+            }
+            const void* close = std::memchr(p + i + 1, c, n - (i + 1));
+            if (!close) return false;
+            i = static_cast<std::size_t>(static_cast<const char*>(close) - p);
+        } else if (name_end == std::string_view::npos) {
+            if (is_ws(c)) name_end = i;
+            else if (c == ':' && colon == std::string_view::npos) colon = i;
+            // any other byte below '(' is part of the name
         }
-        if (!kBytes.name_stop[byte(i)]) {  // a byte below '(' that is part of the name
-            ++i;
-            continue;
-        }
-        break;
     }
-    const bool quote_in_name = i < n && (p[i] == '"' || p[i] == '\'');
-    std::size_t name_end = i;
-    for (;;) {
-        while (i < n && !kBytes.tag_stop[byte(i)]) ++i;
-        if (i >= n || p[i] == '>') break;
-        const void* close = std::memchr(p + i + 1, p[i], n - (i + 1));
-        i = close ? static_cast<std::size_t>(static_cast<const char*>(close) - p) + 1 : n;
-    }
-    if (i >= n) return false;
-    const std::size_t begin = lt + 1;
     std::size_t end = i;
     empty = end > begin && p[end - 1] == '/';
     if (empty) --end;
-    if (quote_in_name) {
+    if (quote_in_name) {  // the name runs on through the quote to the first white space
         name_end = begin;
         while (name_end < end && !is_ws(p[name_end])) ++name_end;
     }
