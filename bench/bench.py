@@ -7,7 +7,9 @@ For each document of bench/generate.py, in one process and one run: parse throug
 UTF-8 input, best of N) of quaymark.SIRI().parse, lxml.etree.fromstring, ElementTree.fromstring
 and xmltodict.parse, the ratio quaymark/peer, the output rate of str() of the parsed document,
 and the peak memory one parse adds above the input (resident size, the peak reset before the
-parse and memory freed by earlier parses handed back first).
+parse and memory freed by earlier parses handed back first). Each peak is taken in a process of
+its own for that document and parser, after one parse of the same document, so that it holds
+what the parse itself needs and not what earlier documents and parsers left in the heap.
 
 --callgrind counts instructions instead (valgrind --tool=callgrind): the instructions of one
 parse and of one str() of each document, deterministic enough to compare changes on a noisy
@@ -93,6 +95,21 @@ def peak_memory(fn, text):
     return peak / 1024
 
 
+def peak_memory_alone(lib_name, path):
+    """peak_memory of one parser on the document at `path`, in a fresh process."""
+    done = subprocess.run([sys.executable, os.path.abspath(__file__), "--peak-of", lib_name, path],
+                          check=True, capture_output=True, text=True)
+    return float(done.stdout)
+
+
+def print_peak_of(lib_name, path):
+    with open(path, encoding="utf-8") as f:
+        text = f.read()
+    fn = parsers()[lib_name]
+    fn(text)  # the first parse leaves the heap as repeated use does
+    print(peak_memory(fn, text))
+
+
 def measure(doc_name, text, libs, repeat, memory):
     size_mb = len(text.encode("utf-8")) / 1e6
     # A small document is timed in batches of calls, each call paying its own overhead.
@@ -111,8 +128,13 @@ def measure(doc_name, text, libs, repeat, memory):
     row["str() MB"] = round(out_mb, 3)
     row["str() MB/s out"] = round(out_mb / max(str_time, 1e-9), 1)
     if memory:
-        for name, fn in libs.items():
-            row[f"{name} peak MB"] = round(peak_memory(fn, text), 1)
+        with tempfile.NamedTemporaryFile("w", encoding="utf-8", suffix=".xml", delete=False) as f:
+            f.write(text)
+        try:
+            for name in libs:
+                row[f"{name} peak MB"] = round(peak_memory_alone(name, f.name), 1)
+        finally:
+            os.unlink(f.name)
         row["quaymark peak / MB"] = round(row["quaymark peak MB"] / size_mb, 2)
     return row
 
@@ -185,7 +207,10 @@ def main():
     ap.add_argument("--no-memory", action="store_true")
     ap.add_argument("--callgrind", action="store_true", help="count instructions instead of timing")
     ap.add_argument("--markdown", help="also write the table to this file")
+    ap.add_argument("--peak-of", nargs=2, metavar=("PARSER", "FILE"), help=argparse.SUPPRESS)
     args = ap.parse_args()
+    if args.peak_of:
+        return print_peak_of(*args.peak_of)
     names = [n for n in generate.DOCUMENTS if not args.only or args.only in n]
     if args.callgrind:
         rows = callgrind(names)
