@@ -194,6 +194,28 @@ TEST(Binding, FieldOrderAndSharedNames) {
     EXPECT_EQ(read<probe::Probe>("<P><Req>r</Req><Count>1</Count><T>t</T><Req>s</Req></P>"), "ERROR: duplicate field `Req`");
 }
 
+// A long list keeps every item in order, and ends close to its size whether it fills the rest of
+// the document or is followed by much more of it.
+TEST(Binding, LongListsKeepEveryItemAndEndCloseToTheirSize) {
+    for (const std::size_t n : {1023u, 1024u, 1025u, 3000u, 24000u}) {
+        for (const std::size_t tail : {0u, 200000u}) {
+            std::string doc = "<P>";
+            for (std::size_t i = 0; i < n; ++i) doc += "<I><B>" + std::to_string(i) + "</B></I>";
+            doc += "<T>" + std::string(tail, 'x') + "</T><Req/></P>";
+            xml::Reader r = xml::Reader::document(doc);
+            xml::Event start = r.next();
+            const probe::Probe p = bind::read_element<probe::Probe>(r, start);
+            ASSERT_TRUE(p.inners) << n;
+            ASSERT_EQ(p.inners->size(), n);
+            for (std::size_t i = 0; i < n; ++i) ASSERT_EQ((*p.inners)[i].b, std::to_string(i));
+            EXPECT_EQ(p.text->size(), tail);
+            // Doubling alone would leave up to twice the room.
+            if (tail == 0) EXPECT_LE(p.inners->capacity(), n + n / 4) << n;
+            else EXPECT_LE(p.inners->capacity(), 8 * n) << n;
+        }
+    }
+}
+
 TEST(Binding, RecordWithoutFieldsSkipsEverythingAndRendersItsName) {
     EXPECT_EQ(read<probe::Empty>("<E a='1'>text<B><B/>&bogus;</B><C/><C/></E>"), "Empty");
     EXPECT_EQ(read<probe::Empty>("<E a='1' a='2'/>"),

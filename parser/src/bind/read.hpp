@@ -72,11 +72,32 @@ void read_child_into(xml::Reader& r, T& out) {
 // Reads the run of consecutive siblings with the qualified name of the next event, each one
 // item; a text run between items is an item of a list of text and an error otherwise. An item
 // type with a list reader of its own reads the whole field itself.
+namespace detail {
+
+// Makes room for one more item of a list whose first item began `begin` bytes before the end of
+// the input. A short list grows by doubling. A long one would go on doubling, and each doubling
+// holds the old items and their new places at once, while the places it leaves behind stay in the
+// heap: a list that fills most of the document would need about twice its size. Past 1024 items
+// it grows instead to the number of items the rest of the input holds at the size its items have
+// had so far (with a margin), at least a quarter more and at most eight times its length: such a
+// list is moved once or twice more and ends close to its size.
+template <class T>
+void make_room(std::vector<T>& items, const xml::Reader& r, std::size_t begin) {
+    const std::size_t n = items.size();
+    if (n < items.capacity() || n < 1024) return;
+    const std::size_t per_item = std::max<std::size_t>(1, (begin - r.remaining()) / n);
+    const std::size_t estimate = n + r.remaining() / per_item;
+    items.reserve(std::min(8 * n, std::max(n + n / 4, estimate + estimate / 16)));
+}
+
+}  // namespace detail
+
 template <class T>
 std::vector<T> read_list(xml::Reader& r) {
     if constexpr (HasOwnListReader<T>) return Describe<T>::read_list(r);
     // Items are read in place, not built aside and moved in.
     std::vector<T> items;
+    const std::size_t begin = r.remaining();
     xml::Event first = r.next();
     const std::string_view qname = first.name;
     read_element_into(r, first, items.emplace_back());
@@ -84,6 +105,7 @@ std::vector<T> read_list(xml::Reader& r) {
         const xml::Event& ev = r.peek();
         if (ev.kind == xml::EventKind::Start && ev.name == qname) {
             xml::Event s = r.next();
+            detail::make_room(items, r, begin);
             read_element_into(r, s, items.emplace_back());
         } else if (ev.kind == xml::EventKind::Text) {
             if constexpr (std::is_same_v<T, std::string>) {
@@ -134,7 +156,7 @@ constexpr std::uint32_t name_key(std::string_view s) {
 template <class T>
 inline constexpr auto field_names = []<std::size_t... I>(std::index_sequence<I...>) {
     std::array<FieldName, (std::get<I>(Describe<T>::fields).names.size() + ... + 0)> out{};
-    std::size_t k = 0;
+    [[maybe_unused]] std::size_t k = 0;
     (
         [&] {
             for (std::string_view n : std::get<I>(Describe<T>::fields).names) out[k++] = {name_key(n), n, I};

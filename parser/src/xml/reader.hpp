@@ -85,6 +85,8 @@ public:
 
     // The byte offset just past what has been consumed.
     std::size_t position() const { return pos_; }
+    // The number of bytes after what has been consumed or peeked.
+    std::size_t remaining() const { return in_.size() - pos_; }
 
     // The number of elements opened and not yet closed by what has been consumed or peeked
     // (an empty-element tag opens none).
