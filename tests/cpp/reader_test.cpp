@@ -67,6 +67,13 @@ INSTANTIATE_TEST_SUITE_P(
         Row{"&#xD800;", "ERROR: invalid character reference: `55296` is not a valid codepoint"},
         Row{"&#x110000;", "ERROR: invalid character reference: `1114112` is not a valid codepoint"},
         Row{"&#4294967295;", "ERROR: invalid character reference: `4294967295` is not a valid codepoint"},
+        // the end tag right after the text, as most documents have it
+        Row{"\t\r\n a \t", "\"a\""},
+        // (the helper closes the element once more after the content)
+        Row{"a</MonitoringRef  >", "ERROR: ill-formed document: expected `</StopMonitoringDelivery>`, but `</MonitoringRef>` was found"},
+        Row{"a</Other>", "ERROR: ill-formed document: expected `</MonitoringRef>`, but `</Other>` was found"},
+        Row{"</Other>", "ERROR: ill-formed document: expected `</MonitoringRef>`, but `</Other>` was found"},
+        Row{"a b</MonitoringRef", "ERROR: ill-formed document: expected `</MonitoringRef>`, but `</MonitoringRef</MonitoringRef>` was found"},
         // markup inside a text value
         Row{"abc<g/>", "ERROR: unexpected `Event::Start(\"g\")`"},
         Row{"<x:g a='1'>t</x:g>", "ERROR: unexpected `Event::Start(\"x:g\")`"}));

@@ -3,9 +3,10 @@
 namespace quaymark::bind {
 
 std::string_view read_text_view(xml::Reader& r, const xml::Event& start) {
-    // The events are looked at where the reader holds them, not copied.
-    const xml::Event* ev = &r.next();
     std::string_view text;
+    if (r.plain_text_element(text)) return text;
+    // Anything else is read event by event, the events looked at where the reader holds them.
+    const xml::Event* ev = &r.next();
     if (ev->kind == xml::EventKind::Text) {
         text = ev->text;
         ev = &r.next();

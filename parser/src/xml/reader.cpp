@@ -459,6 +459,27 @@ bool Reader::text_run(Token cur, Event& e) {
     return make(buf);
 }
 
+bool Reader::plain_text_element(std::string_view& text) {
+    if (have_peeked_) return false;
+    if (pending_end_) {  // an empty-element tag
+        pending_end_ = false;
+        text = {};
+        return true;
+    }
+    const char* p = in_.data();
+    const std::size_t n = in_.size();
+    std::size_t end = pos_;
+    if (end < n && p[end] != '<') end = next_lt_or_amp(p, end, n);
+    if (end + 1 >= n || p[end] != '<' || p[end + 1] != '/') return false;
+    // An abandoned element's end tag gives no event: what follows it belongs to the element.
+    if (!abandoned_.empty() && abandoned_.back() == open_.size()) return false;
+    const std::string_view piece = trim_end(trim_start(std::string_view(p + pos_, end - pos_)));
+    pos_ = end;
+    end_tag();
+    text = piece;
+    return true;
+}
+
 void Reader::produce(Event& e) {
     if (pending_end_) {
         pending_end_ = false;

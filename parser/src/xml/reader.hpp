@@ -83,6 +83,12 @@ public:
     // element's whole markup, from its '<' to the end of its end tag.
     std::string_view capture(const Event& start);
 
+    // The usual content of a text-valued element whose start was just consumed: character data
+    // without entities, or nothing, then the element's end tag. Consumes both and gives the text,
+    // trimmed; false, with nothing consumed, for any other content, which the events then tell as
+    // usual. The same text and the same faults as reading the events one by one.
+    bool plain_text_element(std::string_view& text);
+
     // The byte offset just past what has been consumed.
     std::size_t position() const { return pos_; }
     // The number of bytes after what has been consumed or peeked.
