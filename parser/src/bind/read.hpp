@@ -103,7 +103,7 @@ std::vector<T> read_list(xml::Reader& r) {
     read_element_into(r, first, items.emplace_back());
     for (;;) {
         const xml::Event& ev = r.peek();
-        if (ev.kind == xml::EventKind::Start && ev.name == qname) {
+        if (ev.kind == xml::EventKind::Start && xml::same_name(ev.name, qname)) {
             xml::Event s = r.next();
             detail::make_room(items, r, begin);
             read_element_into(r, s, items.emplace_back());
@@ -176,7 +176,7 @@ constexpr std::size_t find_field(std::string_view key) {
     auto it = std::lower_bound(names.begin(), names.end(), k,
                                [](const FieldName& e, std::uint32_t v) { return e.key < v; });
     for (; it != names.end() && it->key == k; ++it)
-        if (it->name == key) return it->field;
+        if (xml::same_name(it->name, key)) return it->field;
     return field_count<T>;
 }
 
@@ -201,7 +201,7 @@ inline constexpr auto expected_names = []<std::size_t... I>(std::index_sequence<
 template <class T>
 std::size_t find_field_from(std::size_t expected, std::string_view key) {
     const std::string_view name = expected_names<T>[expected];
-    if (!name.empty() && name == key) return expected;
+    if (!name.empty() && xml::same_name(name, key)) return expected;
     return find_field<T>(key);
 }
 

@@ -55,7 +55,7 @@ std::vector<AffectedOperatorType> read_operators(xml::Reader& r) {
     read_wrapper(r, first, items);
     for (;;) {
         const xml::Event& ev = r.peek();
-        if (ev.kind == xml::EventKind::Start && ev.name == qname) {
+        if (ev.kind == xml::EventKind::Start && xml::same_name(ev.name, qname)) {
             xml::Event s = r.next();
             read_wrapper(r, s, items);
         } else if (ev.kind == xml::EventKind::Text) {

@@ -11,13 +11,9 @@
 namespace quaymark::xml {
 namespace {
 
-bool is_ws(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+using detail::load8;
 
-std::uint64_t load8(const char* p) {
-    std::uint64_t w;
-    std::memcpy(&w, p, 8);
-    return w;
-}
+bool is_ws(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 // The first byte at or after `i` that a start tag's scan must look at: '>', ':' or a byte below
 // '(' (white space and the quotes among them, but also a few bytes a name may hold, which the
@@ -65,26 +61,6 @@ std::size_t next_lt_or_amp(const char* p, std::size_t i, std::size_t n) {
     for (; i < n; ++i)
         if (p[i] == '<' || p[i] == '&') return i;
     return n;
-}
-
-std::uint32_t load4(const char* p) {
-    std::uint32_t w;
-    std::memcpy(&w, p, 4);
-    return w;
-}
-
-// Whether `len` bytes at `a` and at `b` are the same: names are short, and a library call costs
-// more than comparing them in place, a word at a time.
-bool same_bytes(const char* a, const char* b, std::size_t len) {
-    if (len >= 8) {
-        for (std::size_t k = 0; k + 8 < len; k += 8)
-            if (load8(a + k) != load8(b + k)) return false;
-        return load8(a + len - 8) == load8(b + len - 8);  // the last word may overlap the one before
-    }
-    if (len >= 4) return load4(a) == load4(b) && load4(a + len - 4) == load4(b + len - 4);
-    for (std::size_t k = 0; k < len; ++k)
-        if (a[k] != b[k]) return false;
-    return true;
 }
 
 std::string_view trim_start(std::string_view s) {

@@ -8,8 +8,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <functional>
 #include <vector>
 
@@ -41,6 +43,40 @@ inline std::string_view local_name(std::string_view qname) {
     for (std::size_t i = 0; i < qname.size(); ++i)
         if (qname[i] == ':') return qname.substr(i + 1);
     return qname;
+}
+
+namespace detail {
+inline std::uint64_t load8(const char* p) {
+    std::uint64_t w;
+    std::memcpy(&w, p, 8);
+    return w;
+}
+inline std::uint32_t load4(const char* p) {
+    std::uint32_t w;
+    std::memcpy(&w, p, 4);
+    return w;
+}
+}  // namespace detail
+
+// Whether `len` bytes at `a` and at `b` are the same: names are short, and a library call costs
+// more than comparing them in place, a word at a time.
+inline bool same_bytes(const char* a, const char* b, std::size_t len) {
+    using detail::load4, detail::load8;
+    if (len >= 8) {
+        for (std::size_t k = 0; k + 8 < len; k += 8)
+            if (load8(a + k) != load8(b + k)) return false;
+        return load8(a + len - 8) == load8(b + len - 8);  // the last word may overlap the one before
+    }
+    if (len >= 4) return load4(a) == load4(b) && load4(a + len - 4) == load4(b + len - 4);
+    for (std::size_t k = 0; k < len; ++k)
+        if (a[k] != b[k]) return false;
+    return true;
+}
+
+// Whether two names are the same, compared in place.
+constexpr bool same_name(std::string_view a, std::string_view b) {
+    if (std::is_constant_evaluated()) return a == b;
+    return a.size() == b.size() && same_bytes(a.data(), b.data(), a.size());
 }
 
 // One attribute of a start tag, as written.
