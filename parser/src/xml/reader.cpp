@@ -290,7 +290,7 @@ Reader::Token Reader::lex_special() {
                  "processing instruction or xml declaration not closed: `?>` not found before end of input");
 }
 
-bool Reader::scan_start(Event& e, bool& empty) {
+[[gnu::always_inline]] inline bool Reader::scan_start(Event& e, bool& empty) {
     constexpr std::size_t none = std::string_view::npos;
     const char* p = in_.data();
     const std::size_t n = in_.size(), lt = pos_, begin = lt + 1;

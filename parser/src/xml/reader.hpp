@@ -60,7 +60,7 @@ inline std::uint32_t load4(const char* p) {
 
 // Whether `len` bytes at `a` and at `b` are the same: names are short, and a library call costs
 // more than comparing them in place, a word at a time.
-inline bool same_bytes(const char* a, const char* b, std::size_t len) {
+[[gnu::always_inline]] inline bool same_bytes(const char* a, const char* b, std::size_t len) {
     using detail::load4, detail::load8;
     if (len >= 8) {
         for (std::size_t k = 0; k + 8 < len; k += 8)
