@@ -216,6 +216,30 @@ TEST(Binding, LongListsKeepEveryItemAndEndCloseToTheirSize) {
     }
 }
 
+// A child's local name is everything after the first ':' of its name, however the start tag is
+// written; the same whether the tag is near the end of the input or has more input after it.
+TEST(Binding, LocalNamesOfChildren) {
+    const Case cases[] = {
+        {"<x:T>v</x:T>", "Some(\"v\")"},
+        {"<T>v</T>", "Some(\"v\")"},
+        {"<x:T/>", "Some(\"\")"},
+        {"<x:T a='1'>v</x:T>", "Some(\"v\")"},
+        {"<x:T\ta=\"1\"/>", "Some(\"\")"},
+        {"<x:y:T>v</x:y:T>", "None"},
+        {"<x:Alias>v</x:Alias>", "Some(\"v\")"},
+        {"<averyveryverylongprefixofmanybytes:T>v</averyveryverylongprefixofmanybytes:T>", "Some(\"v\")"},
+        {"<x:Tx>v</x:Tx>", "None"},
+        {"<:T>v</:T>", "Some(\"v\")"},
+    };
+    for (const Case& c : cases) {
+        for (const std::string tail : {"", "<!--                                        -->"}) {
+            const std::string doc = std::string("<P>") + c.doc + "<Req/>" + tail + "</P>";
+            const std::string got = read<probe::Probe>(doc);
+            EXPECT_EQ(got.substr(0, got.find(", flag:")), std::string("Probe { text: ") + c.expected) << doc;
+        }
+    }
+}
+
 TEST(Binding, RecordWithoutFieldsSkipsEverythingAndRendersItsName) {
     EXPECT_EQ(read<probe::Empty>("<E a='1'>text<B><B/>&bogus;</B><C/><C/></E>"), "Empty");
     EXPECT_EQ(read<probe::Empty>("<E a='1' a='2'/>"),

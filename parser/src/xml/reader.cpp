@@ -47,6 +47,19 @@ std::size_t next_tag_stop(const char* p, std::size_t i, std::size_t n) {
     return n;
 }
 
+#if defined(__SSE2__)
+// The stops (as next_tag_stop finds them) among the 32 bytes at `p`, one bit a byte.
+std::uint32_t tag_stops32(const char* p) {
+    const __m128i below = _mm_set1_epi8('(' - 1), gt = _mm_set1_epi8('>'), colon = _mm_set1_epi8(':');
+    const auto stops = [&](const __m128i v) {
+        return static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_or_si128(
+            _mm_cmpeq_epi8(_mm_min_epu8(v, below), v), _mm_or_si128(_mm_cmpeq_epi8(v, gt), _mm_cmpeq_epi8(v, colon)))));
+    };
+    return stops(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p))) |
+           stops(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16))) << 16;
+}
+#endif
+
 // The first '<' or '&' at or after `i`; `n` when there is none. Text runs are mostly short, and
 // one pass for both bytes in place costs less than a library search for each.
 std::size_t next_lt_or_amp(const char* p, std::size_t i, std::size_t n) {
@@ -297,8 +310,25 @@ Reader::Token Reader::lex_special() {
     // The name runs to the tag's first white space, quote or '>'; its first ':' is noted on the
     // way for the local name.
     std::size_t i = begin, colon = none;
-    bool quote_in_name = false;
-    for (;; ++i) {
+    bool quote_in_name = false, name_scanned = false;
+#if defined(__SSE2__)
+    // The usual tag, a short name (perhaps with a prefix) and its '>', is told by the stops
+    // among its first 32 bytes.
+    if (begin + 32 <= n) {
+        std::uint32_t stops = tag_stops32(p + begin);
+        if (stops && p[begin + std::countr_zero(stops)] == ':') {
+            colon = begin + static_cast<std::size_t>(std::countr_zero(stops));
+            stops &= stops - 1;
+        }
+        if (stops && p[begin + std::countr_zero(stops)] == '>') {
+            i = begin + static_cast<std::size_t>(std::countr_zero(stops));
+            name_scanned = true;
+        } else {
+            colon = none;
+        }
+    }
+#endif
+    for (; !name_scanned; ++i) {
         i = next_tag_stop(p, i, n);
         if (i >= n) return false;
         const char c = p[i];
