@@ -371,7 +371,7 @@ Reader::Token Reader::lex_special() {
     return true;
 }
 
-inline void Reader::start_tag(Event& e, bool& empty) {
+[[gnu::always_inline]] inline void Reader::start_tag(Event& e, bool& empty) {
     if (!scan_start(e, empty)) fail_tag_not_closed();
 }
 
