@@ -5,14 +5,16 @@ namespace quaymark::bind {
 std::string_view read_text_view(xml::Reader& r, const xml::Event& start) {
     std::string_view text;
     if (r.plain_text_element(text)) return text;
-    // Anything else is read event by event, the events looked at where the reader holds them.
+    // Anything else is read event by event, the events looked at where the reader holds them
+    // (`start` may be one of them: its name is kept first).
+    const std::string_view name = start.name;
     const xml::Event* ev = &r.next();
     if (ev->kind == xml::EventKind::Text) {
         text = ev->text;
         ev = &r.next();
         if (ev->kind == xml::EventKind::Text)
             fail("ill-formed document: a DOCTYPE declaration splits the text of `" +
-                 std::string(start.name) + "`");
+                 std::string(name) + "`");
     }
     switch (ev->kind) {
         case xml::EventKind::End:
@@ -20,7 +22,7 @@ std::string_view read_text_view(xml::Reader& r, const xml::Event& start) {
         case xml::EventKind::Start:
             fail(unexpected_start(ev->name));
         default:
-            fail_not_closed(start.name);
+            fail_not_closed(name);
     }
 }
 

@@ -26,6 +26,7 @@ namespace quaymark::bind {
 
 // The text of a text-valued element (start consumed): empty when it holds nothing, the
 // unexpected-start message for a child element. The view lasts until the next text event.
+// `start` may be the event as the reader holds it.
 std::string_view read_text_view(xml::Reader& r, const xml::Event& start);
 
 // The scalar rules; false when the text does not convert.
@@ -61,12 +62,23 @@ T read_child(xml::Reader& r) {
     return read_element<T>(r, start);
 }
 
+// A value read from the text of its element.
+template <class T>
+concept TextValue = std::is_same_v<T, std::string> || std::is_same_v<T, bool> || std::is_same_v<T, std::uint32_t> ||
+                    std::is_same_v<T, std::int32_t> || Enumeration<T>;
+
 // Reads a value from the child element that is the reader's next event into `out`, which
-// holds no value yet.
+// holds no value yet. A text value needs nothing of its start event but the name, which the
+// text reader keeps itself: the event is read where the reader holds it, not copied (a copy
+// read back so soon after the event is written costs more than the rest of a short element).
 template <class T>
 void read_child_into(xml::Reader& r, T& out) {
-    xml::Event start = r.next();
-    read_element_into(r, start, out);
+    if constexpr (TextValue<T>) {
+        read_element_into(r, r.next(), out);
+    } else {
+        xml::Event start = r.next();
+        read_element_into(r, start, out);
+    }
 }
 
 // Reads the run of consecutive siblings with the qualified name of the next event, each one

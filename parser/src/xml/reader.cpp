@@ -303,7 +303,7 @@ Reader::Token Reader::lex_special() {
                  "processing instruction or xml declaration not closed: `?>` not found before end of input");
 }
 
-[[gnu::always_inline]] inline bool Reader::scan_start(Event& e, bool& empty) {
+[[gnu::always_inline]] inline bool Reader::scan_start(Event& e, std::string_view& name, bool& empty) {
     constexpr std::size_t none = std::string_view::npos;
     const char* p = in_.data();
     const std::size_t n = in_.size(), lt = pos_, begin = lt + 1;
@@ -360,10 +360,11 @@ Reader::Token Reader::lex_special() {
     }
     name_end = std::min(name_end, end);
     e.kind = EventKind::Start;
-    e.name = std::string_view(p + begin, name_end - begin);
-    if (quote_in_name) e.local = local_name(e.name);  // a ':' past the quote was not noted
+    name = std::string_view(p + begin, name_end - begin);
+    e.name = name;
+    if (quote_in_name) e.local = local_name(name);  // a ':' past the quote was not noted
     else if (colon < name_end) e.local = std::string_view(p + colon + 1, name_end - (colon + 1));
-    else e.local = e.name;
+    else e.local = name;
     e.tag = std::string_view(p + begin, end - begin);
     e.text = {};
     e.offset = lt;
@@ -371,8 +372,10 @@ Reader::Token Reader::lex_special() {
     return true;
 }
 
-[[gnu::always_inline]] inline void Reader::start_tag(Event& e, bool& empty) {
-    if (!scan_start(e, empty)) fail_tag_not_closed();
+[[gnu::always_inline]] inline std::string_view Reader::start_tag(Event& e, bool& empty) {
+    std::string_view name;
+    if (!scan_start(e, name, empty)) fail_tag_not_closed();
+    return name;
 }
 
 std::string_view Reader::end_tag() {
@@ -406,7 +409,9 @@ bool Reader::text_run(Token cur, Event& e) {
     std::string& buf = buffers_[buffer_];
     const auto make = [&](std::string_view text) {
         e.kind = EventKind::Text;
-        e.name = e.local = e.tag = {};
+        e.name = {};
+        e.local = {};
+        e.tag = {};
         e.text = text;
         e.offset = 0;
         return true;
@@ -512,7 +517,9 @@ void Reader::produce(Event& e) {
         pending_end_ = false;
         e.kind = EventKind::End;
         e.name = pending_end_name_;
-        e.local = e.tag = e.text = {};
+        e.local = {};
+        e.tag = {};
+        e.text = {};
         e.offset = 0;
         return;
     }
@@ -545,7 +552,9 @@ void Reader::produce(Event& e) {
             }
             e.kind = EventKind::End;
             e.name = name;
-            e.local = e.tag = e.text = {};
+            e.local = {};
+        e.tag = {};
+        e.text = {};
             e.offset = 0;
             return;
         }
@@ -556,12 +565,12 @@ void Reader::produce(Event& e) {
             continue;
         }
         bool empty;
-        start_tag(e, empty);
+        const std::string_view name = start_tag(e, empty);
         if (empty) {
             pending_end_ = true;
-            pending_end_name_ = e.name;
+            pending_end_name_ = name;
         } else {
-            open_.push_back(e.name);
+            open_.push_back(name);
         }
         return;
     }
@@ -598,9 +607,9 @@ std::string_view Reader::skip(const Event& start) {
             if (lex_special().kind == Tok::Error) fail(std::move(error_));
         } else {
             bool empty;
-            start_tag(inner, empty);
+            const std::string_view name = start_tag(inner, empty);
             if (!empty) {
-                open_.push_back(inner.name);
+                open_.push_back(name);
                 ++depth;
             }
         }

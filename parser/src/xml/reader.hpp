@@ -166,8 +166,11 @@ private:
     Token lex_special();
     // The start or empty-element tag whose '<' is at pos_, as a Start event; pos_ moves past
     // it. False, with nothing consumed, when no '>' closes it.
-    bool scan_start(Event& e, bool& empty);
-    void start_tag(Event& e, bool& empty);
+    // `name` is the name the event holds, for the caller to use without reading back the event
+    // just written.
+    bool scan_start(Event& e, std::string_view& name, bool& empty);
+    // The same, failing when no '>' closes the tag; returns the tag's name.
+    std::string_view start_tag(Event& e, bool& empty);
     // Consumes the end tag at pos_ and closes the innermost open element with it; returns its
     // name.
     std::string_view end_tag();
