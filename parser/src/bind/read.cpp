@@ -2,11 +2,10 @@
 
 namespace quaymark::bind {
 
-std::string_view read_text_view(xml::Reader& r, const xml::Event& start) {
+std::string_view read_text_events(xml::Reader& r, const xml::Event& start) {
+    // The events are looked at where the reader holds them (`start` may be one of them: its name
+    // is kept first).
     std::string_view text;
-    if (r.plain_text_element(text)) return text;
-    // Anything else is read event by event, the events looked at where the reader holds them
-    // (`start` may be one of them: its name is kept first).
     const std::string_view name = start.name;
     const xml::Event* ev = &r.next();
     if (ev->kind == xml::EventKind::Text) {

@@ -26,8 +26,14 @@ namespace quaymark::bind {
 
 // The text of a text-valued element (start consumed): empty when it holds nothing, the
 // unexpected-start message for a child element. The view lasts until the next text event.
-// `start` may be the event as the reader holds it.
-std::string_view read_text_view(xml::Reader& r, const xml::Event& start);
+// `start` may be the event as the reader holds it. The usual content is read in one step; the
+// rest event by event (read_text_events).
+std::string_view read_text_events(xml::Reader& r, const xml::Event& start);
+inline std::string_view read_text_view(xml::Reader& r, const xml::Event& start) {
+    std::string_view text;
+    if (r.plain_text_element(text)) return text;
+    return read_text_events(r, start);  // anything else, read event by event
+}
 
 // The scalar rules; false when the text does not convert.
 bool parse_bool(std::string_view s, bool& out);

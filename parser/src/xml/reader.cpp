@@ -378,7 +378,7 @@ Reader::Token Reader::lex_special() {
     return name;
 }
 
-std::string_view Reader::end_tag() {
+[[gnu::always_inline]] inline std::string_view Reader::end_tag() {
     const char* p = in_.data();
     const std::size_t n = in_.size(), from = pos_ + 2;
     // The usual end tag: the innermost open element's name right after "</", then '>'.
@@ -390,6 +390,12 @@ std::string_view Reader::end_tag() {
             return open;
         }
     }
+    return other_end_tag();
+}
+
+std::string_view Reader::other_end_tag() {
+    const char* p = in_.data();
+    const std::size_t n = in_.size(), from = pos_ + 2;
     const void* gt = std::memchr(p + from, '>', n - from);
     if (!gt) fail_tag_not_closed();
     const std::size_t end = static_cast<std::size_t>(static_cast<const char*>(gt) - p);

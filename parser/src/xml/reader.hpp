@@ -174,6 +174,9 @@ private:
     // Consumes the end tag at pos_ and closes the innermost open element with it; returns its
     // name.
     std::string_view end_tag();
+    // The end tag at pos_ when it is not the innermost open element's name and '>' at once:
+    // white space before the '>', or a fault.
+    std::string_view other_end_tag();
     // A text run beginning with `first` (already consumed); false when it is white space only.
     bool text_run(Token first, Event& e);
     void produce(Event& e);
