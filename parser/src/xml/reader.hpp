@@ -74,7 +74,7 @@ inline std::uint32_t load4(const char* p) {
 }
 
 // Whether two names are the same, compared in place.
-constexpr bool same_name(std::string_view a, std::string_view b) {
+[[gnu::always_inline]] constexpr bool same_name(std::string_view a, std::string_view b) {
     if (std::is_constant_evaluated()) return a == b;
     return a.size() == b.size() && same_bytes(a.data(), b.data(), a.size());
 }
