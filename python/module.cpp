@@ -172,8 +172,12 @@ PyObject* siri_parse(PyObject* self, PyObject* args, PyObject* kwargs) {
         // The document as UTF-8. ASCII text is read where the interpreter keeps it, without a
         // copy; other text is encoded into a copy that lives for this call only, so that no
         // UTF-8 cache stays attached to the caller's string.
-        // str.isascii itself, not a subclass's override of it.
-        Ref ascii(PyObject_CallMethod(reinterpret_cast<PyObject*>(&PyUnicode_Type), "isascii", "O", s));
+        // str.isascii itself, not a subclass's override of it; looked up once and kept for the
+        // life of the process (the module is initialised once per process).
+        static PyObject* str_isascii = nullptr;
+        if (!str_isascii && !(str_isascii = PyObject_GetAttrString(reinterpret_cast<PyObject*>(&PyUnicode_Type), "isascii")))
+            return nullptr;
+        Ref ascii(PyObject_CallFunctionObjArgs(str_isascii, s, nullptr));
         if (!ascii) return nullptr;
         Ref utf8;
         std::string_view text;
