@@ -537,6 +537,14 @@ void Reader::produce(Event& e) {
             return;
         }
         if (p[pos_] != '<') {
+            // White space alone up to a tag, as between the elements of an indented document,
+            // gives no event.
+            std::size_t i = pos_;
+            while (i < n && is_ws(p[i])) ++i;
+            if (i + 1 < n && p[i] == '<' && p[i + 1] != '!' && p[i + 1] != '?') {
+                pos_ = i;
+                continue;
+            }
             Token t{Tok::Chars, pos_, pos_};
             t.plain = true;
             for (;;) {
