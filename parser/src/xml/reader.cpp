@@ -567,8 +567,8 @@ void Reader::produce(Event& e) {
             e.kind = EventKind::End;
             e.name = name;
             e.local = {};
-        e.tag = {};
-        e.text = {};
+            e.tag = {};
+            e.text = {};
             e.offset = 0;
             return;
         }
