@@ -7,9 +7,11 @@
 //   enumeration       its variant name
 #pragma once
 
+#include <array>
 #include <charconv>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "bind/describe.hpp"
@@ -17,23 +19,38 @@
 
 namespace quaymark::bind {
 
+using namespace std::string_view_literals;
+
 template <class T>
 void render(std::string& out, const T& v);
 
 namespace detail {
 
+// What comes before the value of the field at position I, made once: " { name: " for the first
+// field, ", name: " for the others.
+template <class T, std::size_t I>
+inline constexpr auto field_prefix = [] {
+    constexpr std::string_view lead = I == 0 ? " { " : ", ";
+    constexpr std::string_view name = std::get<I>(Describe<T>::fields).text_name;
+    std::array<char, lead.size() + name.size() + 2> out{};
+    std::size_t k = 0;
+    for (char c : lead) out[k++] = c;
+    for (char c : name) out[k++] = c;
+    out[k++] = ':';
+    out[k++] = ' ';
+    return out;
+}();
+
 template <class T, std::size_t... I>
 void render_fields(std::string& out, const T& rec, std::index_sequence<I...>) {
-    out += " { ";
-    std::size_t k = 0;
-    auto one = [&](const auto& f) {
-        if (k++) out += ", ";
-        out += f.text_name;
-        out += ": ";
-        render(out, rec.*(std::remove_cvref_t<decltype(f)>::member));
-    };
-    (one(std::get<I>(Describe<T>::fields)), ...);
-    out += " }";
+    (
+        [&] {
+            constexpr const auto& prefix = field_prefix<T, I>;
+            out.append(prefix.data(), prefix.size());
+            render(out, rec.*(std::remove_cvref_t<decltype(std::get<I>(Describe<T>::fields))>::member));
+        }(),
+        ...);
+    out.append(" }", 2);
 }
 
 template <class I>
@@ -50,16 +67,16 @@ void render(std::string& out, const T& v) {
     if constexpr (std::is_same_v<T, std::string>) {
         text::append_quoted(out, v);
     } else if constexpr (std::is_same_v<T, bool>) {
-        out += v ? "true" : "false";
+        out += v ? "true"sv : "false"sv;
     } else if constexpr (std::is_same_v<T, std::uint32_t> || std::is_same_v<T, std::int32_t>) {
         detail::render_integer(out, v);
     } else if constexpr (Enumeration<T>) {
         out += EnumInfo<T>::variants[static_cast<std::size_t>(v)];
     } else if constexpr (is_optional_v<T>) {
         if (!v) {
-            out += "None";
+            out += "None"sv;
         } else {
-            out += "Some(";
+            out += "Some("sv;
             render(out, *v);
             out += ')';
         }
@@ -67,7 +84,7 @@ void render(std::string& out, const T& v) {
         out += '[';
         bool first = true;
         for (const auto& item : v) {
-            if (!first) out += ", ";
+            if (!first) out += ", "sv;
             first = false;
             render(out, item);
         }

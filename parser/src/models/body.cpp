@@ -7,6 +7,8 @@
 #include "bind/messages.hpp"
 
 namespace quaymark::models {
+
+using namespace std::string_view_literals;
 namespace {
 
 constexpr std::array<std::string_view, 9> kServiceNames{
@@ -63,11 +65,11 @@ Body read_body(xml::Reader& r, const xml::Event& start) {
 }
 
 void render_body(std::string& out, const Body& body) {
-    out += "Body(";
+    out += "Body("sv;
     out += kServiceVariantNames[body.service_type.index()];
     out += '(';
     std::visit([&](const auto& service) { services::render(out, service); }, body.service_type);
-    out += "))";
+    out += "))"sv;
 }
 
 }  // namespace quaymark::models

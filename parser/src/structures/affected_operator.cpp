@@ -8,6 +8,8 @@
 #include "bind/render.hpp"
 
 namespace quaymark::structures {
+
+using namespace std::string_view_literals;
 namespace {
 
 constexpr std::array<std::string_view, 2> kVariants{"allOperators", "affectedOperator"};
@@ -68,11 +70,11 @@ std::vector<AffectedOperatorType> read_operators(xml::Reader& r) {
 
 void render_affected_operator_type(std::string& out, const AffectedOperatorType& v) {
     if (const auto* op = std::get_if<AffectedOperator>(&v.value)) {
-        out += "AffectedOperator(";
+        out += "AffectedOperator("sv;
         bind::render(out, *op);
         out += ')';
     } else {
-        out += "AllOperators";
+        out += "AllOperators"sv;
     }
 }
 

@@ -5,6 +5,8 @@
 #include <cstring>
 
 namespace quaymark::text {
+
+using namespace std::string_view_literals;
 namespace {
 
 struct Range {
@@ -32,7 +34,7 @@ void append_hex_escape(std::string& out, std::uint32_t cp) {
         buf[n++] = "0123456789abcdef"[cp & 0xF];
         cp >>= 4;
     } while (cp);
-    out += "\\u{";
+    out += "\\u{"sv;
     while (n) out.push_back(buf[--n]);
     out.push_back('}');
 }
@@ -54,12 +56,12 @@ void append_quoted(std::string& out, std::string_view s) {
         unsigned char c = p[i];
         if (c < 0x80) {
             switch (c) {
-                case '\0': out += "\\0"; break;
-                case '\t': out += "\\t"; break;
-                case '\n': out += "\\n"; break;
-                case '\r': out += "\\r"; break;
-                case '\\': out += "\\\\"; break;
-                case '"': out += "\\\""; break;
+                case '\0': out += "\\0"sv; break;
+                case '\t': out += "\\t"sv; break;
+                case '\n': out += "\\n"sv; break;
+                case '\r': out += "\\r"sv; break;
+                case '\\': out += "\\\\"sv; break;
+                case '"': out += "\\\""sv; break;
                 default: append_hex_escape(out, c); break;
             }
             ++i;
