@@ -281,6 +281,17 @@ TEST(TextForm, Escapes) {
         {"\xE2\x80\x8C", "\"\\u{200c}\""},      // zero-width non-joiner: Grapheme_Extend
     };
     for (const Row& row : rows) EXPECT_EQ(text::quoted(row.in), row.out) << row.in;
+    // Long texts are scanned many bytes at a time: every character that is escaped or kept is
+    // found wherever it stands among plain ones.
+    for (const Row& row : rows) {
+        const std::string inner = row.out.substr(1, row.out.size() - 2);
+        for (std::size_t before : {0u, 1u, 15u, 16u, 17u, 31u, 40u})
+            for (std::size_t after : {0u, 1u, 15u, 16u, 33u}) {
+                const std::string in = std::string(before, 'a') + row.in + std::string(after, 'z');
+                EXPECT_EQ(text::quoted(in), "\"" + std::string(before, 'a') + inner + std::string(after, 'z') + "\"")
+                    << row.in << " " << before << " " << after;
+            }
+    }
 }
 
 }  // namespace

@@ -1,8 +1,13 @@
 #include "text/quote.hpp"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace quaymark::text {
 
@@ -27,6 +32,25 @@ bool needs_escape(std::uint32_t cp) {
 // ASCII bytes that stand as themselves.
 constexpr bool plain_ascii(unsigned char c) { return c >= 0x20 && c < 0x7F && c != '"' && c != '\\'; }
 
+// The end of the run of plain ASCII bytes from `i`: sixteen bytes at a time where the processor
+// offers it.
+std::size_t plain_run_end(const unsigned char* p, std::size_t i, std::size_t n) {
+#if defined(__SSE2__)
+    const __m128i space = _mm_set1_epi8(0x1F), del = _mm_set1_epi8(0x7F), quote = _mm_set1_epi8('"'),
+                  backslash = _mm_set1_epi8('\\');
+    for (; i + 16 <= n; i += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+        // Compared as signed bytes, those from 0x80 up are below 0x1F.
+        const __m128i printable = _mm_and_si128(_mm_cmpgt_epi8(v, space), _mm_cmplt_epi8(v, del));
+        const __m128i special = _mm_or_si128(_mm_cmpeq_epi8(v, quote), _mm_cmpeq_epi8(v, backslash));
+        const unsigned stop = static_cast<unsigned>(_mm_movemask_epi8(_mm_andnot_si128(special, printable))) ^ 0xFFFFu;
+        if (stop) return i + static_cast<std::size_t>(std::countr_zero(stop));
+    }
+#endif
+    while (i < n && plain_ascii(p[i])) ++i;
+    return i;
+}
+
 void append_hex_escape(std::string& out, std::uint32_t cp) {
     char buf[16];
     int n = 0;
@@ -48,8 +72,7 @@ void append_quoted(std::string& out, std::string_view s) {
     std::size_t i = 0;
     while (i < n) {
         // Copy the longest run of plain ASCII in one go.
-        std::size_t j = i;
-        while (j < n && plain_ascii(p[j])) ++j;
+        const std::size_t j = plain_run_end(p, i, n);
         out.append(s.data() + i, j - i);
         i = j;
         if (i >= n) break;
