@@ -145,6 +145,7 @@ public:
     template <class F>
     static void for_each_attribute(const Event& start, F&& each);
     static void check_attributes(const Event& start) {
+        if (start.tag.size() == start.name.size()) return;  // the usual case: no attributes
         for_each_attribute(start, [](const Attribute&) {});
     }
 
