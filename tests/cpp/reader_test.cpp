@@ -131,6 +131,40 @@ INSTANTIATE_TEST_SUITE_P(
         Row{"<Siri a = 1>", "error while parsing attribute: position 9: attribute value must be enclosed in `\"` or `'`"},
         Row{"<Siri a = '1' xmlns:a='x' a=\"2\"/>", "error while parsing attribute: position 25: duplicated attribute, previous declaration at position 5"}));
 
+// A name may begin with NUL: the reader tells the end of the input after '<' by position alone,
+// in events, in skipped content, in kept entries and in end tags alike.
+TEST(Document, NulAfterLessThanBeginsAName) {
+    using namespace std::string_literals;
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"<Envelope><\0a></a></Envelope>"s, "ill-formed document: expected `</\0a>`, but `</a>` was found"s},
+        {"<Envelope><\0a>"s, "ill-formed document: start tag not closed: `</\0a>` not found before end of input"s},
+        {"<Envelope><\0a><\0a/></\0a><Body/></Envelope>"s, "Missing service type"},
+        {"<Envelope><H><\0a><b></\0a></H></Envelope>"s, "ill-formed document: expected `</b>`, but `</\0a>` was found"s},
+        {"<\0Envelope><Body/></\0Envelope>"s, "Missing service type"},
+        {"<Envelope><\0"s, "syntax error: tag not closed: `>` not found before end of input"},
+        {"<Envelope><", "syntax error: tag not closed: `>` not found before end of input"},
+        {"<Envelope><!\0>"s, "syntax error: unknown or missed symbol in markup"},
+        // a delivery keeps what it does not read and hands it to its header, which names it
+        {stop_monitoring("<ResponseTimestamp>t</ResponseTimestamp><\0x/>"s),
+         "unknown field `\0x`, expected one of `ResponseTimestamp`, `RequestMessageRef`, `SubscriberRef`, "
+         "`SubscriptionRef`, `Status`, `ValidUntil`, `ShortestPossibleCycle`"s},
+    };
+    for (const auto& [doc, expected] : cases) EXPECT_EQ(message(doc), expected) << doc;
+    // an unknown child of a record is skipped like any other, whether or not 32 bytes follow its '<'
+    const std::string valid = outcome(kValid);
+    ASSERT_FALSE(valid.starts_with("ERROR"));
+    const std::string producer = "<ProducerRef>OP</ProducerRef>";
+    const std::size_t at = kValid.find(producer);
+    for (const std::string child : {"<\0x/>"s, "<\0x a='1'>t<\0x></\0x></\0x>"s}) {
+        std::string before = kValid, after = kValid;
+        before.insert(at, child);
+        after.insert(at + producer.size(), child);
+        EXPECT_EQ(outcome(before), valid) << child;
+        EXPECT_EQ(outcome(after), valid) << child;
+    }
+    EXPECT_EQ(monitoring_ref("<\0b/>"s), "ERROR: unexpected `Event::Start(\"0x0b\")`");
+}
+
 TEST(Document, PrologAndTrailingContentChangeNothing) {
     const std::string expected = outcome(kValid);
     ASSERT_FALSE(expected.starts_with("ERROR"));

@@ -47,6 +47,10 @@ def test_envelope_and_body_text_forms():
          "`NotifyStopMonitoring`, `GetVehicleMonitoringResponse`, `NotifyConnectionMonitoring`, `GeneralMessage`, "
          "`NotifyGeneralMessage`, `NotifyFacilityMonitoring`, `NotifySituationExchange`"),
         ("<Siri><A></B></Siri>", "ill-formed document: expected `</A>`, but `</B>` was found"),
+        # Python text may hold U+0000: after '<' it begins a name like any other character
+        ("<Siri><\0a></a></Siri>", "ill-formed document: expected `</\0a>`, but `</a>` was found"),
+        ("<\0Siri><\0x/><Body/></\0Siri>", "Missing service type"),
+        ("<Siri><", "syntax error: tag not closed: `>` not found before end of input"),
     ],
 )
 def test_bad_documents_raise_value_error_with_the_message(document, message):

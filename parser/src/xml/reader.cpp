@@ -221,7 +221,8 @@ Reader::Token Reader::lex_special() {
         return error(std::string(kSyntax) + "tag not closed: `>` not found before end of input");
     const char c = in_[lt + 1];
     if (c == '!') {
-        const char k = lt + 2 < in_.size() ? in_[lt + 2] : '\0';
+        // "<!" at the end of the input is unknown markup, as any other byte after it would be.
+        const char k = lt + 2 < in_.size() ? in_[lt + 2] : '!';
         if (k == '[') {
             std::size_t close = in_.find("]]>", lt + 2);
             if (close == std::string_view::npos || in_.substr(lt, 9) != "<![CDATA[")
@@ -557,6 +558,8 @@ void Reader::produce(Event& e) {
             if (text_run(t, e)) return;
             continue;
         }
+        // The byte after '<', NUL where the input ends. A name may begin with NUL too, so a NUL
+        // only leads to the position, which tells the end of the input from a start tag.
         const char c = pos_ + 1 < n ? p[pos_ + 1] : '\0';
         if (c == '/') {
             const std::string_view name = end_tag();
@@ -572,7 +575,7 @@ void Reader::produce(Event& e) {
             e.offset = 0;
             return;
         }
-        if (c == '!' || c == '?' || c == '\0') {
+        if ((c == '!' || c == '?' || c == '\0') && (c != '\0' || pos_ + 1 == n)) {
             const Token t = lex_special();
             if (t.kind == Tok::Error) fail(std::move(error_));
             if (t.kind == Tok::CData && text_run(t, e)) return;
@@ -613,11 +616,11 @@ std::string_view Reader::skip(const Event& start) {
             pos_ = lt ? static_cast<std::size_t>(static_cast<const char*>(lt) - p) : n;
             continue;
         }
-        const char c = pos_ + 1 < n ? p[pos_ + 1] : '\0';
+        const char c = pos_ + 1 < n ? p[pos_ + 1] : '\0';  // NUL where the input ends, as in produce
         if (c == '/') {
             end_tag();
             if (--depth == 0) return in_.substr(start.offset, pos_ - start.offset);
-        } else if (c == '!' || c == '?' || c == '\0') {
+        } else if ((c == '!' || c == '?' || c == '\0') && (c != '\0' || pos_ + 1 == n)) {
             if (lex_special().kind == Tok::Error) fail(std::move(error_));
         } else {
             bool empty;
