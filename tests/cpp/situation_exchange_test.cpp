@@ -186,8 +186,8 @@ std::string stop_point(const char* ref, const char* modes, const char* zone) {
            ", zone: " + (zone ? std::string("Some(") + zone + ")" : std::string("None")) + " }";
 }
 
-// The zone is formed from the stop point's leftover children; a zone that cannot be formed is
-// absent, never an error.
+// The zone is formed from its members among the stop point's children; a zone that cannot be
+// formed is absent, never an error. Every other child is skipped as in any record.
 TEST(AffectedStopPoint, Zone) {
     const char* zone = "Zone { place_ref: \"p\", place_name: \"n\", stop_condition: \"c\" }";
     check<AffectedStopPoint>({
@@ -209,6 +209,18 @@ TEST(AffectedStopPoint, Zone) {
         {"<S><StopPointRef><X/></StopPointRef></S>", "error: unexpected `Event::Start(\"X\")`"},
         {"<S><PlaceRef>p</PlaceRef><PlaceName>n</PlaceName><StopCondition>c",
          "error: ill-formed document: start tag not closed: `</StopCondition>` not found before end of input"},
+        // what is skipped is not expanded and its attributes are not examined
+        {"<S><StopPointRef>S</StopPointRef><StopPointName>A&nbsp;B</StopPointName></S>", stop_point("S", nullptr, nullptr)},
+        {"<S><StopPointRef>S</StopPointRef><Lines a=\"1\" a=\"2\"/></S>", stop_point("S", nullptr, nullptr)},
+        {"<S note=\"&bogus;\"><StopPointRef>S</StopPointRef></S>", stop_point("S", nullptr, nullptr)},
+        {"<S><Extra x='&bad;'><Deep>&bad;</Deep></Extra><PlaceRef>p</PlaceRef><PlaceName>n</PlaceName>"
+         "<StopCondition>c</StopCondition></S>",
+         stop_point(nullptr, nullptr, zone)},
+        // the stop point's own attributes are checked as any record's are
+        {"<S a='1' a='2'/>", "error: error while parsing attribute: position 8: duplicated attribute, previous declaration at position 2"},
+        // malformed markup fails wherever it stands
+        {"<S><StopPointName><a></b></StopPointName></S>", "error: ill-formed document: expected `</a>`, but `</b>` was found"},
+        {"<S><StopPointName>x", "error: ill-formed document: start tag not closed: `</StopPointName>` not found before end of input"},
     });
 }
 

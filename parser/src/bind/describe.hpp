@@ -22,6 +22,10 @@
 //   static constexpr std::string_view expected;   // "invalid type" wording; default "struct NAME"
 //   static T read(xml::Reader&, const xml::Event& start);  // a reader of its own
 //   static void finish(T&, const Leftovers&);      // keep what the fields do not take, then finish
+//   static bool keeps(std::string_view key);       // with `finish`: keep only the child elements
+//                                                  // whose local names this accepts; every other
+//                                                  // child, attribute and text is passed over as
+//                                                  // in any record
 //   static void render(std::string&, const T&);    // a text form of its own
 //   static std::vector<T> read_list(xml::Reader&);  // a list field of T read its own way; the
 //                                                   // field's first element is the next event
@@ -104,6 +108,8 @@ template <class T>
 concept HasOwnReader = requires { &Describe<T>::read; };
 template <class T>
 concept HasFinish = requires { &Describe<T>::finish; };
+template <class T>
+concept HasKeepFilter = requires(std::string_view key) { Describe<T>::keeps(key); };
 template <class T>
 concept HasOwnListReader = requires { &Describe<T>::read_list; };
 template <class T>

@@ -64,6 +64,12 @@ bool required_present(std::uint64_t seen) {
 
 }  // namespace detail
 
+// Whether a field of the group G takes the element whose local name is `key`.
+template <Record G>
+bool group_accepts(std::string_view key) {
+    return detail::find_field<G>(key) != field_count<G>;
+}
+
 template <Record G>
 std::optional<G> read_flattened(const Leftovers& entries) {
     using Seq = std::make_index_sequence<field_count<G>>;

@@ -272,10 +272,13 @@ void read_record_into(xml::Reader& r, const xml::Event& start, T& rec) {
     static_assert(n <= 64, "a record has at most 64 fields");
     using Seq = std::make_index_sequence<n>;
     constexpr bool keeps = HasFinish<T>;
+    // A record that keeps only some children (HasKeepFilter) treats its attributes, its text and
+    // every other child as any record does.
+    constexpr bool keeps_all = keeps && !HasKeepFilter<T>;
     std::uint64_t seen = 0;
     std::size_t expected = 0;  // the position after the field filled last
     [[maybe_unused]] KeptEntries left;
-    if constexpr (keeps) keep_attributes(start, left);
+    if constexpr (keeps_all) keep_attributes(start, left);
     else xml::Reader::check_attributes(start);
     for (;;) {
         const xml::Event& ev = r.peek();
@@ -286,7 +289,7 @@ void read_record_into(xml::Reader& r, const xml::Event& start, T& rec) {
                 if constexpr (keeps) Describe<T>::finish(rec, entries_of(left));
                 return;
             case xml::EventKind::Text:
-                if constexpr (keeps) keep_text(left);
+                if constexpr (keeps_all) keep_text(left);
                 r.next();
                 break;
             case xml::EventKind::Start: {
@@ -294,7 +297,9 @@ void read_record_into(xml::Reader& r, const xml::Event& start, T& rec) {
                 if (detail::fill_at(r, rec, seen, field, Seq{})) {
                     expected = field + 1;
                 } else {
-                    if constexpr (keeps) {
+                    bool keep = keeps_all;
+                    if constexpr (keeps && !keeps_all) keep = Describe<T>::keeps(ev.local);
+                    if (keep) {
                         keep_element(r, left);
                     } else {
                         xml::Event child = r.next();

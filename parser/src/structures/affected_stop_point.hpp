@@ -1,6 +1,7 @@
-// AffectedStopPoint: one stop point a situation affects, with the zone formed from the
-// children it leaves over. A zone that cannot be formed (a member missing, repeated or not
-// text) is simply absent.
+// AffectedStopPoint: one stop point a situation affects, with the zone formed from the zone's
+// members that stand among its children. A zone that cannot be formed (a member missing, repeated
+// or not text) is simply absent. Only the members are kept for the zone: every other child, the
+// element's attributes and its text are passed over as in any record.
 #pragma once
 
 #include <optional>
@@ -31,5 +32,6 @@ struct quaymark::bind::Describe<quaymark::structures::AffectedStopPoint> {
         field<&T::affected_modes>("affected_modes", "AffectedModes"),
         field<&T::zone>("zone"),
     };
+    static bool keeps(std::string_view key) { return group_accepts<structures::Zone>(key); }
     static void finish(T& rec, const Leftovers& entries) { rec.zone = read_flattened<structures::Zone>(entries); }
 };
