@@ -1,6 +1,7 @@
-"""Module start-up: the registration table, __all__, the module's own attributes, and the refusal
-of a second initialisation in one process."""
+"""Module start-up: the registration table, __all__, the module's own attributes, the refusal
+of a second initialisation in one process, and the one symbol the module exports."""
 
+import shutil
 import subprocess
 import sys
 import textwrap
@@ -81,3 +82,11 @@ def test_second_initialisation_raises_import_error_naming_the_module():
     assert "quaymark" in lines[0]
     assert "PyO3" not in lines[0]
     assert lines[1] == "still usable SIRI"
+
+
+def test_the_entry_point_is_the_only_exported_symbol():
+    nm = shutil.which("nm")
+    assert nm, "nm (binutils) is needed to read the module's symbol table"
+    out = subprocess.run([nm, "-D", "--defined-only", quaymark.__file__], capture_output=True, text=True, check=True)
+    names = [line.split()[-1] for line in out.stdout.splitlines() if line.strip()]
+    assert names == ["PyInit_quaymark"]
